@@ -1,0 +1,113 @@
+#include "shell/allegro_platform.h"
+
+#include <allegro5/allegro_acodec.h>
+#include <allegro5/allegro_native_dialog.h>
+
+#include <ctime>
+
+bool AllegroPlatform::installInput()
+{
+    bool keyboard = al_install_keyboard();
+    bool mouse = al_install_mouse();
+    inputReady = keyboard && mouse;
+    return inputReady;
+}
+
+bool AllegroPlatform::installAudio()
+{
+    // Without an audio device the game runs silently: reserving voices or
+    // playing a sample with no audio system would abort the process.
+    audioReady = al_install_audio() && al_init_acodec_addon() && al_reserve_samples(3);
+    if (!audioReady)
+        al_init_acodec_addon();   // samples still load, so a missing file is still noticed
+    return audioReady;
+}
+
+bool AllegroPlatform::openScreen()
+{
+    display = al_create_display(screenWidth, screenHeight);
+    if (!display)
+        return false;
+    screenBitmap = al_create_bitmap(screenWidth, screenHeight);
+    if (!screenBitmap) {
+        al_destroy_display(display);
+        display = nullptr;
+        return false;
+    }
+    al_set_target_bitmap(screenBitmap);
+    return true;
+}
+
+void AllegroPlatform::closeScreen()
+{
+    if (screenBitmap)
+        al_destroy_bitmap(screenBitmap);
+    screenBitmap = nullptr;
+    if (display)
+        al_destroy_display(display);
+    display = nullptr;
+}
+
+double AllegroPlatform::now()
+{
+    return al_get_time();
+}
+
+long long AllegroPlatform::calendarSeconds()
+{
+    return static_cast<long long>(std::time(nullptr));
+}
+
+void AllegroPlatform::rest(double seconds)
+{
+    al_rest(seconds);
+}
+
+void AllegroPlatform::readKeyboard(KeyboardState& state)
+{
+    if (!inputReady)
+        return;
+    ALLEGRO_KEYBOARD_STATE keys;
+    al_get_keyboard_state(&keys);
+    state.escapeDown = al_key_down(&keys, ALLEGRO_KEY_ESCAPE);
+}
+
+void AllegroPlatform::readMouse(MouseState& state)
+{
+    if (!inputReady)
+        return;
+    ALLEGRO_MOUSE_STATE mouse;
+    al_get_mouse_state(&mouse);
+    state.x = mouse.x;
+    state.y = mouse.y;
+    state.buttons = mouse.buttons;
+}
+
+void AllegroPlatform::flip()
+{
+    if (!display || !screenBitmap)
+        return;
+    ALLEGRO_STATE saved;
+    al_store_state(&saved, ALLEGRO_STATE_TARGET_BITMAP | ALLEGRO_STATE_BLENDER);
+    al_set_target_backbuffer(display);
+    al_set_blender(ALLEGRO_ADD, ALLEGRO_ONE, ALLEGRO_ZERO);   // a plain copy
+    al_draw_bitmap(screenBitmap, 0, 0, 0);
+    al_flip_display();
+    al_restore_state(&saved);
+}
+
+void AllegroPlatform::playSample(ALLEGRO_SAMPLE* sample, float gain, float pan, float speed)
+{
+    if (!audioReady || !sample)
+        return;
+    al_play_sample(sample, gain, pan, speed, ALLEGRO_PLAYMODE_ONCE, nullptr);
+}
+
+void AllegroPlatform::showFatalMessage(const std::string& message)
+{
+    // A message box needs a desktop; without a window standard error has to do.
+    if (!display || !al_init_native_dialog_addon())
+        return;
+    al_show_native_message_box(display, "ZOR", "Gra nie może wystartować", message.c_str(),
+                               nullptr, ALLEGRO_MESSAGEBOX_ERROR);
+}

@@ -1,0 +1,32 @@
+// The real platform: a window, the mouse, the keyboard and the sound card,
+// all through Allegro.
+#pragma once
+
+#include "shell/platform.h"
+
+class AllegroPlatform : public Platform {
+public:
+    bool installInput() override;
+    bool installAudio() override;
+    bool openScreen() override;
+    void closeScreen() override;
+    ALLEGRO_BITMAP* screen() override { return screenBitmap; }
+
+    double now() override;
+    long long calendarSeconds() override;
+    void rest(double seconds) override;
+
+    void readKeyboard(KeyboardState& state) override;
+    void readMouse(MouseState& state) override;
+
+    void flip() override;
+    void playSample(ALLEGRO_SAMPLE* sample, float gain, float pan, float speed) override;
+
+    void showFatalMessage(const std::string& message) override;
+
+private:
+    ALLEGRO_DISPLAY* display = nullptr;
+    ALLEGRO_BITMAP* screenBitmap = nullptr;
+    bool inputReady = false;
+    bool audioReady = false;
+};

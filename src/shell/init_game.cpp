@@ -1,0 +1,138 @@
+#include "shell/init_game.h"
+
+#include "files/text_table.h"
+#include "shell/game_state.h"
+#include "shell/platform.h"
+
+#include <allegro5/allegro_image.h>
+#include <allegro5/allegro_primitives.h>
+#include <allegro5/allegro_ttf.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
+std::string startupFault;
+
+namespace {
+
+// Missing or unreadable files, each with what is wrong with it.
+std::vector<std::string> faultyDrawingMedia;
+std::vector<std::string> faultyOtherMedia;
+
+std::string describeFault(const char* path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(path) + (file ? " (nie da się odczytać)" : " (brak pliku)");
+}
+
+ALLEGRO_FONT* loadFont(const char* path, int size)
+{
+    ALLEGRO_FONT* font = al_load_ttf_font(path, size, 0);
+    if (!font)
+        faultyDrawingMedia.push_back(describeFault(path));
+    return font;
+}
+
+ALLEGRO_BITMAP* loadImage(const char* path)
+{
+    ALLEGRO_BITMAP* image = al_load_bitmap(path);
+    if (!image)
+        faultyDrawingMedia.push_back(describeFault(path));
+    return image;
+}
+
+ALLEGRO_SAMPLE* loadSound(const char* path)
+{
+    ALLEGRO_SAMPLE* sound = al_load_sample(path);
+    if (!sound)
+        faultyOtherMedia.push_back(describeFault(path));
+    return sound;
+}
+
+void noteFaults()
+{
+    for (const std::string& file : faultyOtherMedia)
+        std::fprintf(stderr, "zor: gra będzie bez tego pliku: %s\n", file.c_str());
+    if (faultyDrawingMedia.empty())
+        return;
+    startupFault = "Brakuje plików, z których gra rysuje ekran, albo nie da się ich odczytać:\n";
+    for (const std::string& file : faultyDrawingMedia)
+        startupFault += "  " + file + "\n";
+    startupFault += "Uruchom grę z folderu, w którym leży kompletny folder media.";
+}
+
+}  // namespace
+
+void initGame()
+{
+    startupFault.clear();
+    faultyDrawingMedia.clear();
+    faultyOtherMedia.clear();
+
+    al_init();
+    platform().installInput();
+    al_init_image_addon();
+    al_init_primitives_addon();
+    al_init_font_addon();
+    al_init_ttf_addon();
+    std::srand(static_cast<unsigned>(platform().calendarSeconds()));
+    if (!platform().installAudio())
+        std::fprintf(stderr, "zor: brak dźwięku, gra będzie cicha\n");
+
+    if (!platform().openScreen()) {
+        startupFault = "Nie da się otworzyć okna gry 1024 x 710.";
+        return;
+    }
+    pieceBuffer = al_create_bitmap(cellSize, cellSize);
+    rollFromBuffer = al_create_bitmap(cellSize, cellSize);
+    rollToBuffer = al_create_bitmap(cellSize, cellSize);
+    thumbColumn = al_create_bitmap(150, 2160);
+    thumbSheet = al_create_bitmap(150, 2160);
+    // New bitmaps start fully transparent; the thumbnail sheet relies on it.
+    for (ALLEGRO_BITMAP* scratch : {pieceBuffer, rollFromBuffer, rollToBuffer, thumbColumn, thumbSheet}) {
+        al_set_target_bitmap(scratch);
+        al_clear_to_color(al_map_rgba(0, 0, 0, 0));
+    }
+    targetScreen();
+    // The title screen's fade-in starts from this colour.
+    al_clear_to_color(al_map_rgb(0, 22, 22));
+
+    fontSmallBold = loadFont("media/arialbd.ttf", 14);
+    fontText = loadFont("media/arial.ttf", 18);
+    fontLarge = loadFont("media/arial.ttf", 28);
+    background = loadImage("media/t2.jpg");
+    uiAtlas = loadImage("media/ele.png");
+    sampleS5 = loadSound("media/s5.wav");
+    sampleS3 = loadSound("media/s3.wav");
+    sampleS1 = loadSound("media/s1.wav");
+    if (!std::ifstream("media/teksty.txt"))
+        faultyOtherMedia.push_back(describeFault("media/teksty.txt"));
+    readTextTable();
+    noteFaults();
+}
+
+void releaseGameResources()
+{
+    auto destroyBitmap = [](ALLEGRO_BITMAP*& bitmap) {
+        if (bitmap)
+            al_destroy_bitmap(bitmap);
+        bitmap = nullptr;
+    };
+    for (ALLEGRO_BITMAP** bitmap : {&background, &uiAtlas, &pieceBuffer, &rollFromBuffer,
+                                    &rollToBuffer, &thumbColumn, &thumbSheet})
+        destroyBitmap(*bitmap);
+    for (ALLEGRO_BITMAP*& picture : pictures)
+        destroyBitmap(picture);
+    for (ALLEGRO_FONT** font : {&fontSmallBold, &fontText, &fontLarge}) {
+        if (*font)
+            al_destroy_font(*font);
+        *font = nullptr;
+    }
+    for (ALLEGRO_SAMPLE** sample : {&sampleS1, &sampleS3, &sampleS5}) {
+        if (*sample)
+            al_destroy_sample(*sample);
+        *sample = nullptr;
+    }
+}

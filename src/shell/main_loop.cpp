@@ -1,0 +1,135 @@
+#include "shell/main_loop.h"
+
+#include "shell/fades.h"
+#include "shell/game_state.h"
+#include "shell/init_game.h"
+#include "shell/input.h"
+#include "shell/platform.h"
+
+#include <allegro5/allegro_font.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// The move counter over its badge.
+void drawMoveCounter()
+{
+    al_draw_bitmap_region(background, 365, 35, 60, 24, 365, 35, 0);
+    al_draw_text(fontLarge, al_map_rgb(0, 22, 22), 396, 32, ALLEGRO_ALIGN_CENTRE,
+                 std::to_string(moveCount).c_str());
+}
+
+// The sixth picture marked solved ends the level.
+void completeLevel()
+{
+    int solved = 0;
+    for (int k = 1; k <= pictureCount; ++k)
+        solved += pictureSolved[k] == 1;
+    if (solved != pictureCount)
+        return;
+    levelMoves[level] = moveCount;
+    moveCount = 0;
+    level = level + 1;
+    for (int& flag : pictureSolved)
+        flag = 0;
+    levelStarted = 0;
+}
+
+// The exit button, and once the game is over the new-game button, lit while
+// the mouse is over them and unlit otherwise. A tinted copy of a button over
+// itself brightens it.
+void drawButtons()
+{
+    bool gameOver = level > 2;
+    ALLEGRO_COLOR litTint = al_map_rgba(250, 250, 250, 188);
+    if (hoverTarget == targetExitButton) {
+        al_draw_tinted_bitmap_region(background, litTint, 866, 662, 100, 20, 866, 662, 0);
+    } else if (hoverTarget == targetNewGameButton && gameOver) {
+        al_draw_tinted_bitmap_region(uiAtlas, litTint, 469, 473, 127, 31, 563, 608, 0);
+    } else {
+        // Off both buttons, whatever else is under the mouse: a fast move
+        // from a lit button straight onto a cube must not leave it lit.
+        al_draw_scaled_bitmap(background, 860, 660, 110, 25, 860, 660, 110, 25, 0);
+        if (gameOver)
+            al_draw_bitmap_region(uiAtlas, 469, 473, 127, 31, 563, 608, 0);
+    }
+}
+
+}  // namespace
+
+void layOutBoard()
+{
+    for (int row = 0; row < boardRows; ++row)
+        for (int column = 0; column < boardColumns; ++column) {
+            int cell = row * boardColumns + column + 1;
+            cellX[cell] = boardLeft + cellPitch * column;
+            cellY[cell] = boardTop + cellPitch * row;
+        }
+}
+
+void beginMainLoop()
+{
+    layOutBoard();
+    resetLoopVariables();
+    lastFrameTime = currentTime();
+}
+
+void runGameFrame()
+{
+    drawMoveCounter();
+    if (levelStarted == 0)
+        levelStarted = 1;
+    completeLevel();
+    lastFrameTime = currentTime();
+}
+
+bool runLoopPass()
+{
+    if (escapeSeenThenPollKeyboard()) {
+        runExitSequence();
+        return false;
+    }
+    pollMouse();
+    if (level <= 2 && currentTime() > lastFrameTime + 0.001)
+        runGameFrame();
+    if (level == 3)
+        level = 4;
+    drawButtons();
+    if (mouseButtons == 1) {
+        if (hoverTarget == targetNewGameButton && level > 2) {
+            fadeToBlack();
+            level = 0;
+            moveCount = 0;
+            levelStarted = 0;
+        } else if (hoverTarget == targetExitButton) {
+            runExitSequence();
+            return false;
+        }
+    }
+    flipDisplay();
+    restFor(0.001);
+    return true;
+}
+
+void runExitSequence()
+{
+    shutdownGame();
+}
+
+int gameMain()
+{
+    initGame();
+    if (!startupFault.empty()) {
+        std::fprintf(stderr, "zor: %s\n", startupFault.c_str());
+        platform().showFatalMessage(startupFault);
+        platform().closeScreen();
+        releaseGameResources();
+        return 1;
+    }
+    beginMainLoop();
+    while (runLoopPass()) {
+    }
+    return 0;
+}
