@@ -1,5 +1,8 @@
 #include "shell/main_loop.h"
 
+#include "puzzle/board_drawing.h"
+#include "puzzle/solved_check.h"
+#include "puzzle/swipe_and_roll.h"
 #include "shell/fades.h"
 #include "shell/game_state.h"
 #include "shell/init_game.h"
@@ -81,6 +84,14 @@ void runGameFrame()
     drawMoveCounter();
     if (levelStarted == 0)
         levelStarted = 1;
+    computeRollTints();
+    trackPress();
+    recogniseSwipe();
+    drawBoard();
+    if (pressActive == 1)
+        runRollStep();   // ends with the commit step, or the solved check after a roll
+    else
+        checkSolvedPictures();
     completeLevel();
     lastFrameTime = currentTime();
 }
