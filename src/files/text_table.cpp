@@ -9,9 +9,10 @@
 void readTextTable()
 {
     std::ifstream file("media/teksty.txt");
-    // Exactly 25 reads: once the file has ended, a read leaves its entry as
-    // it was, so the entries past a short file stay empty.
+    // Exactly 25 reads; once the file has ended a read takes nothing, so the
+    // entries past a short file (or all, without a file) stay empty.
     for (std::string& entry : texts) {
+        entry.clear();
         std::getline(file, entry);
         // A file written with CR LF line ends gives the same entries.
         if (!entry.empty() && entry.back() == '\r')

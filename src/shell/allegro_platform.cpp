@@ -15,12 +15,24 @@ bool AllegroPlatform::installInput()
 
 bool AllegroPlatform::installAudio()
 {
-    // Without an audio device the game runs silently: reserving voices or
-    // playing a sample with no audio system would abort the process.
+    // Without an audio device the game runs silently: reserving voices,
+    // loading or playing a sample with no audio system would abort the process.
     audioReady = al_install_audio() && al_init_acodec_addon() && al_reserve_samples(3);
-    if (!audioReady)
-        al_init_acodec_addon();   // samples still load, so a missing file is still noticed
     return audioReady;
+}
+
+Sound* AllegroPlatform::loadSound(const char* path)
+{
+    if (!audioReady) {
+        // Still read the file, so that a missing one is reported.
+        double seconds = readWavSeconds(path);
+        return seconds < 0 ? nullptr : new Sound{path, seconds, nullptr};
+    }
+    ALLEGRO_SAMPLE* sample = al_load_sample(path);
+    if (!sample)
+        return nullptr;
+    double seconds = al_get_sample_length(sample) / double(al_get_sample_frequency(sample));
+    return new Sound{path, seconds, sample};
 }
 
 bool AllegroPlatform::openScreen()
@@ -96,11 +108,11 @@ void AllegroPlatform::flip()
     al_restore_state(&saved);
 }
 
-void AllegroPlatform::playSample(ALLEGRO_SAMPLE* sample, float gain, float pan, float speed)
+void AllegroPlatform::playSample(Sound* sound, float gain, float pan, float speed)
 {
-    if (!audioReady || !sample)
+    if (!audioReady || !sound || !sound->sample)
         return;
-    al_play_sample(sample, gain, pan, speed, ALLEGRO_PLAYMODE_ONCE, nullptr);
+    al_play_sample(sound->sample, gain, pan, speed, ALLEGRO_PLAYMODE_ONCE, nullptr);
 }
 
 void AllegroPlatform::showFatalMessage(const std::string& message)

@@ -20,7 +20,8 @@ public:
     void readMouse(MouseState& state) override;
 
     void flip() override;
-    void playSample(ALLEGRO_SAMPLE* sample, float gain, float pan, float speed) override;
+    Sound* loadSound(const char* path) override;
+    void playSample(Sound* sound, float gain, float pan, float speed) override;
 
     void showFatalMessage(const std::string& message) override;
 

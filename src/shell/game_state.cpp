@@ -15,9 +15,9 @@ ALLEGRO_FONT* fontSmallBold = nullptr;
 ALLEGRO_FONT* fontText = nullptr;
 ALLEGRO_FONT* fontLarge = nullptr;
 
-ALLEGRO_SAMPLE* sampleS1 = nullptr;
-ALLEGRO_SAMPLE* sampleS3 = nullptr;
-ALLEGRO_SAMPLE* sampleS5 = nullptr;
+Sound* sampleS1 = nullptr;
+Sound* sampleS3 = nullptr;
+Sound* sampleS5 = nullptr;
 
 KeyboardState keyboardState;
 MouseState mouseState;

@@ -10,7 +10,6 @@
 #pragma once
 
 #include <allegro5/allegro.h>
-#include <allegro5/allegro_audio.h>
 #include <allegro5/allegro_font.h>
 
 #include <string>
@@ -53,9 +52,10 @@ extern ALLEGRO_FONT* fontSmallBold;     // media/arialbd.ttf, 14
 extern ALLEGRO_FONT* fontText;          // media/arial.ttf, 18
 extern ALLEGRO_FONT* fontLarge;         // media/arial.ttf, 28
 
-extern ALLEGRO_SAMPLE* sampleS1;        // level intro
-extern ALLEGRO_SAMPLE* sampleS3;        // final screen
-extern ALLEGRO_SAMPLE* sampleS5;        // a picture solved
+struct Sound;                           // see shell/platform.h
+extern Sound* sampleS1;                 // level intro
+extern Sound* sampleS3;                 // final screen
+extern Sound* sampleS5;                 // a picture solved
 
 // ---- Input -------------------------------------------------------------------
 

@@ -43,9 +43,9 @@ ALLEGRO_BITMAP* loadImage(const char* path)
     return image;
 }
 
-ALLEGRO_SAMPLE* loadSound(const char* path)
+Sound* loadSound(const char* path)
 {
-    ALLEGRO_SAMPLE* sound = al_load_sample(path);
+    Sound* sound = platform().loadSound(path);
     if (!sound)
         faultyOtherMedia.push_back(describeFault(path));
     return sound;
@@ -130,9 +130,6 @@ void releaseGameResources()
             al_destroy_font(*font);
         *font = nullptr;
     }
-    for (ALLEGRO_SAMPLE** sample : {&sampleS1, &sampleS3, &sampleS5}) {
-        if (*sample)
-            al_destroy_sample(*sample);
-        *sample = nullptr;
-    }
+    for (Sound** sound : {&sampleS1, &sampleS3, &sampleS5})
+        destroySound(*sound);
 }

@@ -10,7 +10,17 @@
 
 #include "shell/game_state.h"
 
+#include <allegro5/allegro_audio.h>
+
 #include <string>
+
+// A sound as the game holds it. Without an audio device there is no
+// sample to play, but the file has still been found and read.
+struct Sound {
+    std::string path;
+    double seconds = 0.0;               // length at speed 1
+    ALLEGRO_SAMPLE* sample = nullptr;   // null when the platform has no audio
+};
 
 class Platform {
 public:
@@ -35,9 +45,11 @@ public:
 
     // Shows the screen bitmap.
     virtual void flip() = 0;
-    // Starts a sample once; does nothing without audio, without a free voice
-    // or without a sample.
-    virtual void playSample(ALLEGRO_SAMPLE* sample, float gain, float pan, float speed) = 0;
+    // A WAV sound, or null when the file is missing or unreadable.
+    virtual Sound* loadSound(const char* path) = 0;
+    // Starts a sound once; does nothing without audio, without a free voice
+    // or without a sound.
+    virtual void playSample(Sound* sound, float gain, float pan, float speed) = 0;
 
     // Tells the player about a fault that stops the game (after it has been
     // written to standard error).
@@ -57,7 +69,14 @@ inline void targetScreen() { al_set_target_bitmap(platform().screen()); }
 // Every sound is a mono effect played once from the middle: panned fully to
 // one side it would be lost to a player on one speaker or one earphone.
 constexpr float soundPan = 0.0f;
-inline void playSampleOnce(ALLEGRO_SAMPLE* sample, float gain, float speed)
+inline void playSampleOnce(Sound* sound, float gain, float speed)
 {
-    platform().playSample(sample, gain, soundPan, speed);
+    platform().playSample(sound, gain, soundPan, speed);
 }
+
+// Frees a sound of either platform and forgets it.
+void destroySound(Sound*& sound);
+
+// The length in seconds of a 16-bit PCM WAV file, or a negative number when
+// the file is missing or is no such file.
+double readWavSeconds(const char* path);

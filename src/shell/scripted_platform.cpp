@@ -1,7 +1,5 @@
 #include "shell/scripted_platform.h"
 
-#include <allegro5/allegro_acodec.h>
-
 #include <algorithm>
 #include <iterator>
 
@@ -19,7 +17,6 @@ ScriptedPlatform::~ScriptedPlatform()
 
 bool ScriptedPlatform::installAudio()
 {
-    al_init_acodec_addon();
     if (!audioAvailable)
         return false;
     voiceBusyUntil.assign(3, 0.0);
@@ -71,20 +68,23 @@ void ScriptedPlatform::flip()
         afterFlip(flips);
 }
 
-void ScriptedPlatform::playSample(ALLEGRO_SAMPLE* sample, float gain, float pan, float speed)
+Sound* ScriptedPlatform::loadSound(const char* path)
 {
-    if (voiceBusyUntil.empty() || !sample)
+    double seconds = readWavSeconds(path);
+    return seconds < 0 ? nullptr : new Sound{path, seconds, nullptr};
+}
+
+void ScriptedPlatform::playSample(Sound* sound, float gain, float pan, float speed)
+{
+    if (voiceBusyUntil.empty() || !sound)
         return;
     // A start that finds every voice busy is dropped, as the mixer does.
     auto freeVoice = std::find_if(voiceBusyUntil.begin(), voiceBusyUntil.end(),
                                   [this](double until) { return until <= clock; });
     bool started = freeVoice != voiceBusyUntil.end();
-    if (started) {
-        double seconds = al_get_sample_length(sample) /
-                         (double(al_get_sample_frequency(sample)) * speed);
-        *freeVoice = clock + seconds;
-    }
-    sounds.push_back({sample, gain, pan, speed, clock, started});
+    if (started)
+        *freeVoice = clock + sound->seconds / speed;
+    sounds.push_back({sound->path, gain, pan, speed, clock, started});
 }
 
 void ScriptedPlatform::showFatalMessage(const std::string& message)

@@ -28,7 +28,8 @@ public:
     void readKeyboard(KeyboardState& state) override;
     void readMouse(MouseState& state) override;
     void flip() override;
-    void playSample(ALLEGRO_SAMPLE* sample, float gain, float pan, float speed) override;
+    Sound* loadSound(const char* path) override;
+    void playSample(Sound* sound, float gain, float pan, float speed) override;
     void showFatalMessage(const std::string& message) override;
 
     // ---- Settings ----
@@ -59,7 +60,7 @@ public:
     int flips = 0;
     int rests = 0;
     struct SoundPlay {
-        ALLEGRO_SAMPLE* sample;
+        std::string path;
         float gain, pan, speed;
         double time;
         bool started;     // false when every voice was busy
