@@ -32,6 +32,6 @@ void fadeToBlack()
 void shutdownGame()
 {
     fadeScreen(0.001);
-    platform().closeScreen();
     releaseGameResources();
+    platform().closeScreen();
 }

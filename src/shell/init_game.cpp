@@ -1,6 +1,7 @@
 #include "shell/init_game.h"
 
 #include "files/text_table.h"
+#include "puzzle/board_drawing.h"
 #include "shell/game_state.h"
 #include "shell/platform.h"
 
@@ -115,6 +116,7 @@ void initGame()
 
 void releaseGameResources()
 {
+    releaseBoardBackdrop();
     auto destroyBitmap = [](ALLEGRO_BITMAP*& bitmap) {
         if (bitmap)
             al_destroy_bitmap(bitmap);
