@@ -161,8 +161,8 @@ Image nightTown() {
     }
     for (int i = 0; i < 5; i++) star(img, {r.range(20, 580), r.range(10, 150)}, r.range(6, 10), hex(0xfff6c0));
     glow(img, {460, 85}, 130, hex(0xfff2c0), 0.35f);
-    circle(img, {460, 85}, 48, hex(0xfff0b0));
-    circle(img, {482, 72}, 42, hex(0x1a2366));  // crescent bite, sky colour near the moon
+    paintFlat(img, boxAround({460, 85}, 48, 48),
+              [](V2 p) { return std::max(sdCircle(p, {460, 85}, 48), -sdCircle(p, {482, 72}, 42)); }, hex(0xfff0b0));
     // Houses.
     Col walls[] = {hex(0x3a3f7a), hex(0x52407a), hex(0x2f4a6a), hex(0x4a3a6a), hex(0x3a5070)};
     Col roofs[] = {hex(0x1a1a3a), hex(0x2a1a3a), hex(0x1a2a3a), hex(0x221a30), hex(0x15253a)};
@@ -173,7 +173,7 @@ Image nightTown() {
         rect(img, x + 4, top, x + w, 360, walls[i]);
         poly(img, {{x - 2, top + 2}, {x + w / 2 + 2, top - 50}, {x + w + 6, top + 2}}, roofs[i]);
         rect(img, x + w * 0.62f, top - 44, x + w * 0.76f, top - 10, roofs[i]);
-        for (int k = 0; k < 4; k++) cloud(img, {x + w * 0.69f + k * 8, top - 60 - k * 22}, 8 + k * 3, withAlpha(hex(0x8a8ab0), 0.35f), 50 + i * 5 + k);
+        for (int k = 0; k < 4; k++) glow(img, {x + w * 0.69f + k * 6, top - 56 - k * 14}, 9.0f + k * 3, hex(0x9a9ac0), 0.5f);
         for (float wy = top + 20; wy < 320; wy += 46)
             for (float wx = x + 18; wx < x + w - 20; wx += 38) {
                 bool lit = r.uni() < 0.7f;
@@ -534,7 +534,11 @@ Image island() {
     Image img(W, H);
     vGradient(img, 0, 230, {hex(0x30c0e8), hex(0x90e8f0), hex(0xe0fff8)});
     // Volcano with a plume of smoke rising.
-    for (int i = 0; i < 7; i++) cloud(img, {390.0f + i * 12 + (i % 2) * 10, 90.0f - i * 14}, 20.0f + i * 4, withAlpha(hex(0x8a8a90), 0.9f), 150 + i);
+    for (int i = 0; i < 9; i++) {
+        V2 c{392.0f + i * 11 + (i % 2) * 8, 96.0f - i * 11};
+        circle(img, c, 14.0f + i * 3, withAlpha(hex(0x9a9aa0), 0.85f));
+        circle(img, c + V2{-3, -4}, 9.0f + i * 2, withAlpha(hex(0xc8c8cc), 0.6f));
+    }
     poly(img, {{250, 240}, {370, 110}, {410, 110}, {540, 240}}, hex(0x6a4a3a));
     poly(img, {{390, 110}, {410, 110}, {540, 240}, {440, 240}}, withAlpha(hex(0), 0.25f));
     poly(img, {{370, 110}, {410, 110}, {404, 128}, {392, 150}, {382, 126}}, hex(0xff5020));

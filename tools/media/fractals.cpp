@@ -24,6 +24,7 @@ struct Fractal {
     // Cosine palette a + b cos(2 pi (c t + d)), per channel.
     float a[3], b[3], c[3], d[3];
     float freq = 0.05f, shift = 0;
+    float bands = 0.9f;  // extra colour cycles far from the set, so no piece is a bare gradient
     float bump = 1.0f;
     Col inside = {0.02f, 0.02f, 0.04f, 1};
     Col topTint = {1, 1, 1, 1};
@@ -34,7 +35,7 @@ struct Fractal {
 struct Sample {
     float mu;     // smooth escape count, < 0 inside
     float h;      // height for the emboss
-    float extra;  // root index for Newton
+    float extra;  // root index for Newton; orbit trap inside the set
 };
 
 Sample evaluate(const Fractal& f, double x, double y) {
@@ -62,11 +63,8 @@ Sample evaluate(const Fractal& f, double x, double y) {
         zx = x, zy = y, cx = f.jr, cy = f.ji;
     } else {
         zx = 0, zy = 0, cx = x, cy = y;
-        if (f.kind == Kind::Mandel) {
-            double q = (x - 0.25) * (x - 0.25) + y * y;
-            if (q * (q + (x - 0.25)) < 0.25 * y * y || (x + 1) * (x + 1) + y * y < 0.0625) return {-1, 0, 0};
-        }
     }
+    double trap = 1e9;
     for (int i = 0; i < f.maxIter; i++) {
         double nx, ny;
         switch (f.kind) {
@@ -90,13 +88,17 @@ Sample evaluate(const Fractal& f, double x, double y) {
         }
         zx = nx, zy = ny;
         double m = zx * zx + zy * zy;
+        trap = std::min(trap, std::fabs(m - 0.25));
         if (m > bail) {
             double power = f.kind == Kind::Multi4 ? 4.0 : 2.0;
             float mu = (float)(i + 1 - std::log(std::log(m) * 0.5 / std::log(2.0)) / std::log(power));
             return {mu, (float)std::log(1.0 + std::max(0.0f, mu)), 0};
         }
     }
-    return {-1, 0, 0};
+
+    // Inside: a relief from how close the orbit came to a small circle.
+    float tr = (float)std::sqrt(trap);
+    return {-1, tr * 1.5f, tr};
 }
 
 Col cosPalette(const Fractal& f, float t) {
@@ -121,20 +123,33 @@ Image render(const Fractal& f) {
     Image big(W * SS, H * SS);
     // Light from above and a little to the left; screen y grows downwards.
     const float lx = -0.35f, ly = -0.75f, lz = 0.56f;
+    // Raised contour ridges along the colour bands: detail in every piece, and
+    // each ridge catches the light on its upper side.
+    for (Sample& p : s)
+        if (p.mu >= 0 && f.bands > 0) {
+            float t = p.mu * f.freq + f.bands * std::log(1 + p.mu);
+            float tri = std::fabs(2 * (t * 3 - std::floor(t * 3)) - 1);
+            p.h += 0.05f * tri;
+        }
     for (int j = 1; j < h - 1; j++)
         for (int i = 1; i < w - 1; i++) {
             const Sample& p = s[(size_t)j * w + i];
             float vy = (j - 1.0f) / (H * SS);
             Col c;
+            auto hAt = [&](int ii, int jj) {
+                const Sample& q = s[(size_t)jj * w + ii];
+                if ((q.mu < 0) != (p.mu < 0)) return p.h + (p.mu < 0 ? 0.0f : 0.3f);  // the set stands a little proud
+                return q.h;
+            };
             if (p.mu < 0) {
-                c = mix(lighten(f.inside, 0.08f), f.inside, vy);
+                c = mix(lighten(f.inside, 0.3f), f.inside, smooth(0.0f, 0.6f, p.extra));
+                float dx = (hAt(i + 1, j) - hAt(i - 1, j)) * 4, dy = (hAt(i, j + 1) - hAt(i, j - 1)) * 4;
+                float nl = std::sqrt(dx * dx + dy * dy + 1);
+                float diff = std::max(0.0f, (-dx * lx - dy * ly + lz) / nl);
+                c = scale(c, 0.5f + 0.8f * diff);
             } else {
-                float t = p.mu * f.freq + f.shift + p.extra * 0.33f;
+                float t = p.mu * f.freq + f.bands * std::log(1 + p.mu) + f.shift + p.extra * 0.33f;
                 c = cosPalette(f, t);
-                auto hAt = [&](int ii, int jj) {
-                    const Sample& q = s[(size_t)jj * w + ii];
-                    return q.mu < 0 ? p.h + 0.3f : q.h;  // the set itself stands a little proud
-                };
                 float dx = (hAt(i + 1, j) - hAt(i - 1, j)) * f.bump * 6;
                 float dy = (hAt(i, j + 1) - hAt(i, j - 1)) * f.bump * 6;
                 float nl = std::sqrt(dx * dx + dy * dy + 1);
@@ -167,12 +182,12 @@ Fractal fractalFor(int n) {
     };
     switch (n) {
         case 1:  // seahorse valley, blue and gold
-            f = view(Kind::Mandel, -0.7453, 0.1127, 0.018);
+            f = view(Kind::Mandel, -0.7468, 0.1102, 0.012);
             pal({0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 1, 1, 1, 0.0f, 0.1f, 0.2f});
             f.freq = 0.035f, f.maxIter = 400, f.topTint = hex(0xd8ecff), f.bottomTint = hex(0x0a0a30);
             break;
         case 2:  // Julia lace, violet and pink
-            f = view(Kind::Julia, 0.12, 0.05, 3.1, -0.8, 0.156);
+            f = view(Kind::Julia, 0.1, 0.05, 2.1, -0.8, 0.156);
             pal({0.6f, 0.4f, 0.7f, 0.4f, 0.3f, 0.3f, 1, 1, 1, 0.9f, 0.95f, 0.1f});
             f.freq = 0.06f, f.topTint = hex(0xffe0ff), f.bottomTint = hex(0x200020), f.inside = hex(0x1a0a2a);
             break;
@@ -189,10 +204,10 @@ Fractal fractalFor(int n) {
         case 5:  // Newton basins, pastel
             f = view(Kind::Newton, 0.15, 0.1, 2.6);
             pal({0.7f, 0.6f, 0.6f, 0.3f, 0.3f, 0.35f, 1, 1, 1, 0.0f, 0.33f, 0.67f});
-            f.freq = 0.08f, f.maxIter = 60, f.bump = 0.6f, f.topTint = hex(0xffffff), f.bottomTint = hex(0x302040);
+            f.freq = 0.08f, f.maxIter = 60, f.bump = 0.6f, f.bands = 0, f.topTint = hex(0xffffff), f.bottomTint = hex(0x302040);
             break;
         case 6:  // spiral, cyan and magenta
-            f = view(Kind::Mandel, -0.74364, 0.13182, 0.0048);
+            f = view(Kind::Mandel, -0.74364, 0.13182, 0.0032);
             pal({0.5f, 0.4f, 0.6f, 0.5f, 0.4f, 0.4f, 1, 1, 1, 0.5f, 0.0f, 0.3f});
             f.freq = 0.03f, f.maxIter = 500, f.topTint = hex(0xe0ffff), f.bottomTint = hex(0x10001a);
             break;
@@ -202,7 +217,7 @@ Fractal fractalFor(int n) {
             f.freq = 0.045f, f.topTint = hex(0xfff4d0), f.bottomTint = hex(0x1a0a00), f.inside = hex(0x1a1005);
             break;
         case 8:  // red and black tricorn
-            f = view(Kind::Tricorn, -0.25, 0.3, 3.6);
+            f = view(Kind::Tricorn, -0.35, 0.25, 2.3);
             pal({0.55f, 0.2f, 0.2f, 0.45f, 0.2f, 0.2f, 1, 1, 1, 0.0f, 0.2f, 0.2f});
             f.freq = 0.07f, f.topTint = hex(0xffe0e0), f.bottomTint = hex(0x100000), f.inside = hex(0x140606);
             f.rotate = 0.35;
@@ -213,18 +228,18 @@ Fractal fractalFor(int n) {
             f.freq = 0.06f, f.topTint = hex(0xffffff), f.bottomTint = hex(0x001030), f.inside = hex(0x0a1a30);
             break;
         case 10:  // mint and violet fourth power
-            f = view(Kind::Multi4, 0.1, 0.05, 2.7);
+            f = view(Kind::Multi4, 0.1, 0.05, 2.3);
             pal({0.5f, 0.6f, 0.55f, 0.4f, 0.35f, 0.4f, 1, 1, 1, 0.7f, 0.9f, 0.35f});
             f.freq = 0.08f, f.topTint = hex(0xf0fff0), f.bottomTint = hex(0x100a20), f.inside = hex(0x140a24);
             f.rotate = 0.25;
             break;
-        case 11:  // deep zoom, ember and teal
-            f = view(Kind::Mandel, -1.25066, 0.02012, 0.012);
+        case 11:  // swirling Julia, ember and teal
+            f = view(Kind::Julia, 0.1, -0.05, 2.3, -0.7269, 0.1889);
             pal({0.45f, 0.45f, 0.45f, 0.45f, 0.4f, 0.4f, 1, 0.8f, 0.6f, 0.05f, 0.4f, 0.6f});
             f.freq = 0.04f, f.maxIter = 500, f.topTint = hex(0xe8fff8), f.bottomTint = hex(0x1a0800);
             break;
         default:  // dragon Julia in sunset colours
-            f = view(Kind::Julia, 0.05, -0.1, 2.9, -0.4, 0.6);
+            f = view(Kind::Julia, 0.05, -0.05, 2.0, -0.4, 0.6);
             pal({0.7f, 0.45f, 0.4f, 0.3f, 0.35f, 0.35f, 1, 1, 1, 0.95f, 0.1f, 0.3f});
             f.freq = 0.05f, f.topTint = hex(0xfff0e0), f.bottomTint = hex(0x200a20), f.inside = hex(0x200a1a);
             f.rotate = -0.4;

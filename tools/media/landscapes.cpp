@@ -40,13 +40,13 @@ struct Land {
 
 float ridgeNoise(float x, uint32_t seed) {
     float sum = 0, amp = 1, norm = 0, f = 1;
-    for (int i = 0; i < 5; i++) {
+    for (int i = 0; i < 4; i++) {
         float n = valueNoise(x * f, 0.5f + i * 7.3f, seed + i);
         n = 1 - std::fabs(2 * n - 1);  // sharp crests
         sum += amp * n * n;
         norm += amp;
-        amp *= 0.5f;
-        f *= 2.1f;
+        amp *= 0.42f;
+        f *= 2.0f;
     }
     return sum / norm;
 }
@@ -102,18 +102,20 @@ void drawLayer(Image& img, const Land& land, const Layer& L) {
             float depth = clamp01(d / std::max(40.0f, (float)(H - L.base) * 0.9f + L.amp * 0.5f));
             Col c = mix(L.top, L.bottom, depth);
             if (L.kind == Kind::Mountains || L.kind == Kind::Mesa) {
-                // Sun from the upper left: slopes facing left are lit, streaks run down the faces.
-                float face = clampf(-slope * 0.5f, -1, 1);
-                float streak = fbm(x * 0.09f, y * 0.012f, 3, L.seed + 3) - 0.5f;
-                c = face > 0 ? lighten(c, 0.25f * face) : darken(c, -0.3f * face);
-                c = streak > 0 ? lighten(c, streak * 0.25f) : darken(c, -streak * 0.3f);
+                // Sun from the upper left. Near the crest the ridge's own slope
+                // decides the light; lower down, a rocky relief of gullies.
+                float face = clampf(-slope * 0.5f, -1, 1) * std::exp(-d / 45);
+                auto rock = [&](float px, float py) { return fbm(px * 0.018f, py * 0.03f, 4, L.seed + 3); };
+                float relief = (rock(x - 2.0f, y - 1.5f) - rock(x + 2.0f, y + 1.5f)) * 9;
+                float light = clampf(face + relief, -1, 1);
+                c = light > 0 ? lighten(c, 0.28f * light) : darken(c, -0.32f * light);
                 if (L.kind == Kind::Mesa) {
                     float band = std::sin((y + 3 * fbm(x * 0.05f, 0, 2, L.seed)) * 0.25f);
                     c = darken(c, 0.08f + 0.08f * band);
                 }
                 if (L.snowLine > 0) {
                     float s = L.snowLine + 30 * (fbm(x * 0.04f, y * 0.04f, 3, L.seed + 5) - 0.5f);
-                    if (y < s) c = mix(c, face > -0.2f ? hex(0xffffff) : hex(0xc8d4ec), smooth(s, s - 8, (float)y));
+                    if (y < s) c = mix(c, light > -0.1f ? hex(0xffffff) : hex(0xb8c6e4), smooth(s, s - 8, (float)y));
                 }
             } else if (L.kind == Kind::Water) {
                 float wave = std::sin(y * 0.9f + 3 * fbm(x * 0.03f, y * 0.2f, 2, L.seed)) * 0.5f + 0.5f;
@@ -156,9 +158,15 @@ Image paintLand(const Land& land) {
                 img.blend(x, y, mix(hex(0x40ff9a), hex(0xb060ff), smooth(-0.2f, -1.4f, d)), 0.55f * curtain * fall);
             }
     }
-    glow(img, land.sun, land.sunR * 5, land.sunCol, 0.55f);
-    circle(img, land.sun, land.sunR, lighten(land.sunCol, 0.5f));
-    if (land.moon) circle(img, land.sun + V2{land.sunR * 0.45f, -land.sunR * 0.25f}, land.sunR * 0.9f, ramp(land.sky, (land.sun.y - land.sunR * 0.25f) / land.horizon));
+    glow(img, land.sun, land.sunR * 5, land.sunCol, land.moon ? 0.3f : 0.55f);
+    if (land.moon) {
+        V2 bite = land.sun + V2{land.sunR * 0.45f, -land.sunR * 0.25f};
+        paintFlat(img, boxAround(land.sun, land.sunR, land.sunR),
+                  [&](V2 p) { return std::max(sdCircle(p, land.sun, land.sunR), -sdCircle(p, bite, land.sunR * 0.9f)); },
+                  lighten(land.sunCol, 0.5f));
+    } else {
+        circle(img, land.sun, land.sunR, lighten(land.sunCol, 0.5f));
+    }
     for (int i = 0; i < land.clouds; i++) {
         V2 c{rng.range(-20, W + 20), rng.range(land.cloudTop, land.cloudBottom)};
         cloud(img, c, rng.range(28, 60) * (0.6f + c.y / land.cloudBottom * 0.4f), land.cloudCol, land.seed + 10 + i);
@@ -185,7 +193,7 @@ Land landFor(int n) {
             l.sky = {hex(0x1a5ad0), hex(0x5aa0f0), hex(0xc8e4ff)};
             l.horizon = 250, l.sun = {90, 60}, l.sunR = 22, l.sunCol = hex(0xfffbe0);
             l.clouds = 5, l.cloudCol = hex(0xffffff), l.cloudTop = 30, l.cloudBottom = 110;
-            l.layers = {{Kind::Mountains, 250, 190, 0.008f, hex(0x7a8ab0), hex(0x5a6a90), 5, 150, 0.35f},
+            l.layers = {{Kind::Mountains, 250, 170, 0.008f, hex(0x7a8ab0), hex(0x5a6a90), 5, 140, 0.35f},
                         {Kind::Mountains, 290, 140, 0.011f, hex(0x5a6a7a), hex(0x3a4a5a), 6, 200, 0.1f},
                         {Kind::Hills, 330, 40, 0.01f, hex(0x6ac04a), hex(0x4a9a3a), 7},
                         {Kind::Forest, 390, 90, 0.02f, hex(0x1f5a30), hex(0x143a20), 8},
@@ -246,8 +254,8 @@ Land landFor(int n) {
             l.sky = {hex(0x6a88c8), hex(0xd0b8d8), hex(0xffd8c8)};
             l.horizon = 230, l.sun = {300, 215}, l.sunR = 26, l.sunCol = hex(0xffe0c0);
             l.clouds = 4, l.cloudCol = hex(0xffc8d0), l.cloudTop = 40, l.cloudBottom = 120;
-            l.layers = {{Kind::Mountains, 230, 170, 0.009f, hex(0xb0b8d8), hex(0x9aa0c8), 71, 400, 0.2f},
-                        {Kind::Mountains, 300, 110, 0.013f, hex(0x8a98c0), hex(0x6a78a8), 72, 400, 0.05f},
+            l.layers = {{Kind::Mountains, 240, 140, 0.009f, hex(0xb0b8d8), hex(0x8a90b8), 71, 160, 0.2f},
+                        {Kind::Mountains, 310, 100, 0.013f, hex(0x7a88b0), hex(0x5a6898), 72, 240, 0.05f},
                         {Kind::Hills, 370, 40, 0.01f, hex(0xf4f8ff), hex(0xc8d4f0), 73},
                         {Kind::Forest, 440, 80, 0.03f, hex(0x2a3a4a), hex(0x1a2a38), 74}};
             break;

@@ -336,9 +336,9 @@ void paintTitle(Image& img, Col shade) {
     isoCube(art, {{190, 48}, 62}, farm, {300, 150}, balloons, {0, 0}, shade);
 
     // Word mark.
-    Image mask = textMask(systemFontBold(), 150, "ZOR");
+    Image mask = textMask(systemFontBold(), 124, "ZOR");
     if (mask.w > 0) {
-        float tx = 470 - mask.w / 2.0f, ty = 8;
+        float tx = 455 - mask.w / 2.0f, ty = 22;
         Image sh = mask;
         boxBlur(sh, 4);
         stamp(art, sh, tx + 6, ty + 8, withAlpha(hex(0), 0.8f));
@@ -358,8 +358,8 @@ void paintTitle(Image& img, Col shade) {
             }
         // A brass rule under the word, with a diamond in the middle.
         float ry = ty + mask.h - 8;
-        line(art, {370, ry}, {570, ry}, 2, kBrass);
-        poly(art, {{470, ry - 6}, {477, ry}, {470, ry + 6}, {463, ry}}, kBrassLight);
+        line(art, {365, ry}, {545, ry}, 2, kBrass);
+        poly(art, {{455, ry - 6}, {462, ry}, {455, ry + 6}, {448, ry}}, kBrassLight);
     }
     drawImage(img, art, r.x, r.y);
     // The shading pixel and its neighbours: exactly the cube-top colour.
