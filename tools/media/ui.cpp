@@ -333,7 +333,7 @@ void paintTitle(Image& img, Col shade) {
     // holds the shading pixel.
     isoCube(art, {{130, 118}, 70}, sea, {150, 150}, farm, {300, 150}, shade);
     isoCube(art, {{260, 145}, 70}, balloons, {150, 0}, land, {300, 150}, shade);
-    isoCube(art, {{190, 48}, 62}, farm, {300, 150}, balloons, {0, 0}, shade);
+    isoCube(art, {{190, 48}, 62}, sea, {450, 0}, balloons, {0, 0}, shade);
 
     // Word mark.
     Image mask = textMask(systemFontBold(), 124, "ZOR");
