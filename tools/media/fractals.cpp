@@ -155,9 +155,9 @@ Image render(const Fractal& f) {
                 float nl = std::sqrt(dx * dx + dy * dy + 1);
                 float nx = -dx / nl, ny = -dy / nl, nz = 1 / nl;
                 float diff = std::max(0.0f, nx * lx + ny * ly + nz * lz);
-                float spec = std::pow(std::max(0.0f, nz * 0.8f + (nx * lx + ny * ly) * 0.6f), 24.0f);
+                float specular = std::pow(std::max(0.0f, nz * 0.8f + (nx * lx + ny * ly) * 0.6f), 24.0f);
                 c = scale(c, 0.35f + 0.85f * diff);
-                c = lighten(c, 0.25f * spec);
+                c = lighten(c, 0.25f * specular);
             }
             // The whole picture is lit from the top and sinks into shadow below.
             c = mix(c, withAlpha(f.topTint, 1), 0.16f * (1 - vy) * (1 - vy));
