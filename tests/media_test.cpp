@@ -155,7 +155,7 @@ TEST(MediaFolder, SoundsAreShort16BitPcmWaves) {
 
 // ---- the text table ------------------------------------------------------------------
 
-TEST(TextTable, HasTwentyFiveLinesAndOnlyTheAllowedConversions) {
+TEST(MediaTexts, HasTwentyFiveLinesAndOnlyTheAllowedConversions) {
     Bytes raw = readAll(kMedia / "teksty.txt");
     ASSERT_FALSE(raw.empty());
     EXPECT_EQ(std::count(raw.begin(), raw.end(), '\n'), 25);
@@ -176,7 +176,7 @@ TEST(TextTable, HasTwentyFiveLinesAndOnlyTheAllowedConversions) {
     }
 }
 
-TEST(TextTable, EveryEntryFitsWhereTheGameDrawsIt) {
+TEST(MediaTexts, EveryEntryFitsWhereTheGameDrawsIt) {
     startAllegro();
     struct Fit {
         int index, size;
@@ -233,7 +233,7 @@ Pixel pixelAt(ALLEGRO_BITMAP* bmp, int x, int y) {
     return {r, g, b, a};
 }
 
-TEST(SpriteSheet, EveryRegionLiesInsideTheSheetAndHoldsArt) {
+TEST(MediaSpriteSheet, EveryRegionLiesInsideTheSheetAndHoldsArt) {
     startAllegro();
     Loaded sheet(kMedia / "ele.png");
     ASSERT_NE(sheet.bmp, nullptr);
@@ -253,7 +253,7 @@ TEST(SpriteSheet, EveryRegionLiesInsideTheSheetAndHoldsArt) {
     }
 }
 
-TEST(SpriteSheet, ThumbnailFrameLeavesThePictureVisible) {
+TEST(MediaSpriteSheet, ThumbnailFrameLeavesThePictureVisible) {
     startAllegro();
     Loaded sheet(kMedia / "ele.png");
     ASSERT_NE(sheet.bmp, nullptr);
@@ -262,7 +262,7 @@ TEST(SpriteSheet, ThumbnailFrameLeavesThePictureVisible) {
         for (int x = 464; x < 596; x++) ASSERT_EQ(pixelAt(sheet.bmp, x, y).a, 0) << x << "," << y;
 }
 
-TEST(SpriteSheet, SharedPixelsHoldWhatBothUsesNeed) {
+TEST(MediaSpriteSheet, SharedPixelsHoldWhatBothUsesNeed) {
     startAllegro();
     Loaded sheet(kMedia / "ele.png");
     ASSERT_NE(sheet.bmp, nullptr);
@@ -323,7 +323,7 @@ std::string fnv(const Bytes& b) {
     return buf;
 }
 
-TEST(Generator, MakesTheSameBytesEveryRun) {
+TEST(MediaGenerator, MakesTheSameBytesEveryRun) {
     ASSERT_FALSE(findGenerator().empty()) << "build make_media first";
     Scratch a, b;
     ASSERT_EQ(runGenerator(a.dir), 0);
@@ -338,7 +338,7 @@ TEST(Generator, MakesTheSameBytesEveryRun) {
     }
 }
 
-TEST(Generator, LeavesOthersFilesAloneAndRefreshesItsOwn) {
+TEST(MediaGenerator, LeavesOthersFilesAloneAndRefreshesItsOwn) {
     ASSERT_FALSE(findGenerator().empty()) << "build make_media first";
     Scratch s;
     ASSERT_EQ(runGenerator(s.dir), 0);
@@ -376,7 +376,7 @@ TEST(Generator, LeavesOthersFilesAloneAndRefreshesItsOwn) {
     EXPECT_EQ(std::string(w1.begin(), w1.end()), mine);
 }
 
-TEST(Generator, NeverWritesTheSaveOrTheThumbnailSheet) {
+TEST(MediaGenerator, NeverWritesTheSaveOrTheThumbnailSheet) {
     ASSERT_FALSE(findGenerator().empty()) << "build make_media first";
     Scratch s;
     { std::ofstream(s.dir / "data.txt") << "1 2 3\n"; }
