@@ -160,3 +160,16 @@ TEST_F(MainLoopTest, HundredsOfPassesRunOnTheVirtualClock)
 }
 
 }  // namespace
+
+namespace {
+
+// Without this the desktop would offer to kill a window that ignores its
+// close box, and a level in play would be lost.
+TEST_F(MainLoopTest, CloseBoxEndsTheGameLikeEscape)
+{
+    scripted.atFlip(2, [this] { scripted.closeClicked = true; });
+    EXPECT_EQ(runPasses(10), 4);
+    EXPECT_EQ(scripted.screen(), nullptr);
+}
+
+}  // namespace

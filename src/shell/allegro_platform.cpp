@@ -47,11 +47,19 @@ bool AllegroPlatform::openScreen()
         return false;
     }
     al_set_target_bitmap(screenBitmap);
+    // The close box is only ever reported as an event; everything else is
+    // polled.
+    windowEvents = al_create_event_queue();
+    if (windowEvents)
+        al_register_event_source(windowEvents, al_get_display_event_source(display));
     return true;
 }
 
 void AllegroPlatform::closeScreen()
 {
+    if (windowEvents)
+        al_destroy_event_queue(windowEvents);
+    windowEvents = nullptr;
     if (screenBitmap)
         al_destroy_bitmap(screenBitmap);
     screenBitmap = nullptr;
@@ -77,6 +85,11 @@ void AllegroPlatform::rest(double seconds)
 
 void AllegroPlatform::readKeyboard(KeyboardState& state)
 {
+    ALLEGRO_EVENT event;
+    while (windowEvents && al_get_next_event(windowEvents, &event))
+        if (event.type == ALLEGRO_EVENT_DISPLAY_CLOSE)
+            closeClicked = true;
+    state.closeClicked = closeClicked;
     if (!inputReady)
         return;
     ALLEGRO_KEYBOARD_STATE keys;

@@ -28,6 +28,8 @@ public:
 private:
     ALLEGRO_DISPLAY* display = nullptr;
     ALLEGRO_BITMAP* screenBitmap = nullptr;
+    ALLEGRO_EVENT_QUEUE* windowEvents = nullptr;   // only for the close box
+    bool closeClicked = false;
     bool inputReady = false;
     bool audioReady = false;
 };

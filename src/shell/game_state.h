@@ -59,9 +59,12 @@ extern Sound* sampleS5;                 // a picture solved
 
 // ---- Input -------------------------------------------------------------------
 
-// Only Escape is ever read from the keyboard.
+// Only Escape is ever read from the keyboard. A click on the window's close
+// box travels with it and means the same: leave (and keep the game).
 struct KeyboardState {
     bool escapeDown = false;
+    bool closeClicked = false;
+    bool asksToLeave() const { return escapeDown || closeClicked; }
 };
 
 // Position in screen pixels and the button bits (bit 0 the primary button).

@@ -27,9 +27,9 @@ void pollMouse()
     hoverTarget = findHoverTarget(mouseX, mouseY);
 }
 
-bool escapeSeenThenPollKeyboard()
+bool leaveSeenThenPollKeyboard()
 {
-    bool seen = keyboardState.escapeDown;
+    bool seen = keyboardState.asksToLeave();
     platform().readKeyboard(keyboardState);
     return seen;
 }

@@ -11,5 +11,6 @@ void pollMouse();
 // button, or nothing. Reads the laid-out grid cellX and cellY.
 int findHoverTarget(int x, int y);
 
-// Escape as of the previous keyboard poll, then polls the keyboard anew.
-bool escapeSeenThenPollKeyboard();
+// Escape (or the close box) as of the previous keyboard poll, then polls the
+// keyboard anew.
+bool leaveSeenThenPollKeyboard();

@@ -98,7 +98,7 @@ void runGameFrame()
 
 bool runLoopPass()
 {
-    if (escapeSeenThenPollKeyboard()) {
+    if (leaveSeenThenPollKeyboard()) {
         runExitSequence();
         return false;
     }

@@ -52,6 +52,7 @@ void ScriptedPlatform::readKeyboard(KeyboardState& state)
 {
     runDueCues();
     state.escapeDown = escapeDown;
+    state.closeClicked = closeClicked;
 }
 
 void ScriptedPlatform::readMouse(MouseState& state)

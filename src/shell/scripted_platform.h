@@ -55,6 +55,7 @@ public:
     // The live devices, changed by the script or directly by a test.
     MouseState mouse;
     bool escapeDown = false;
+    bool closeClicked = false;   // the window's close box, once clicked, stays clicked
 
     // ---- What happened ----
     int flips = 0;

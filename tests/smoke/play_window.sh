@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # The real game in a real window on a virtual desktop: it opens a 1024 x 710
-# window, and Escape ends it with status 0. Run from the repository root.
+# window, and Escape (or, given a send_close program, the close box) ends it
+# with status 0. Run from the repository root.
+#   play_window.sh ZOR [SEND_CLOSE]
 set -u
 zor="$1"
-if [ "${2:-}" != "--inside" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" "$zor" --inside
+send_close="${2:-}"
+if [ "${3:-}" != "--inside" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" "$zor" "$send_close" --inside
 fi
 "$zor" 2>/tmp/zor-smoke-stderr.txt &
 pid=$!
@@ -15,16 +18,20 @@ fi
 geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 echo "window $window, geometry $geometry"
 [ "$geometry" = "1024x710" ] || { echo "wrong window size"; kill "$pid"; exit 1; }
-# Held down until the game ends: the game polls, so a quick tap could fall
-# between two polls.
-xdotool windowfocus --sync "$window" keydown Escape
+if [ -n "$send_close" ]; then
+  "$send_close" "$window"
+else
+  # Held down until the game ends: the game polls, so a quick tap could fall
+  # between two polls.
+  xdotool windowfocus --sync "$window" keydown Escape
+fi
 for _ in $(seq 1 100); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.1
 done
-xdotool keyup Escape 2>/dev/null
+[ -n "$send_close" ] || xdotool keyup Escape 2>/dev/null
 if kill -0 "$pid" 2>/dev/null; then
-  echo "Escape did not end the game"; kill "$pid"; exit 1
+  echo "the game did not end"; kill "$pid"; exit 1
 fi
 wait "$pid"
 status=$?
