@@ -81,6 +81,17 @@ void composeBackdrop(ALLEGRO_BITMAP* target)
     backdropUsable = backdrop && isOpaque(backdrop);
 }
 
+// The backdrop is opaque, so a plain copy gives exactly the pixels that
+// blending it on would, and on a memory screen it is many times faster.
+void copyBackdrop()
+{
+    int operation, source, destination;
+    al_get_blender(&operation, &source, &destination);
+    al_set_blender(ALLEGRO_ADD, ALLEGRO_ONE, ALLEGRO_ZERO);
+    al_draw_bitmap(backdrop, areaX, areaY, 0);
+    al_set_blender(operation, source, destination);
+}
+
 bool backdropOutdated(ALLEGRO_BITMAP* target)
 {
     if (!backdropComposed || backdropSource != background)
@@ -117,7 +128,7 @@ void drawBoard()
         composeBackdrop(target);
 
     if (backdropUsable)
-        al_draw_bitmap(backdrop, areaX, areaY, 0);
+        copyBackdrop();
     else
         drawBackdropStepByStep();
     drawCubeFaces();
