@@ -13,6 +13,7 @@ namespace {
 
 const int W = kPictureW, H = kPictureH;
 constexpr int SS = 2;  // supersampling per axis
+constexpr float kDomeHeight = 160;  // in samples
 
 enum class Kind { Mandel, Julia, Ship, Newton, Tricorn, Multi4 };
 
@@ -30,12 +31,18 @@ struct Fractal {
     Col topTint = {1, 1, 1, 1};
     Col bottomTint = {0, 0, 0, 1};
     double rotate = 0;     // view rotation, radians
+    // Shade the inside as lit domes, one per bulb, from how strongly the
+    // orbit is drawn to its cycle: a wide interior then still has a light
+    // top and a dark bottom, and rings that tell one piece from another.
+    bool domes = false;
+    Col domeLight = {1, 1, 1, 1};
 };
 
 struct Sample {
     float mu;     // smooth escape count, < 0 inside
     float h;      // height for the emboss
     float extra;  // root index for Newton; orbit trap inside the set
+    float pull = 0;  // inside with domes: 0 at a bulb's centre, 1 at its rim
 };
 
 Sample evaluate(const Fractal& f, double x, double y) {
@@ -65,8 +72,16 @@ Sample evaluate(const Fractal& f, double x, double y) {
         zx = 0, zy = 0, cx = x, cy = y;
     }
     double trap = 1e9;
+    const double power = f.kind == Kind::Multi4 ? 4.0 : 2.0;
+    // Over the last stretch of the orbit, the mean log of the map's stretch.
+    const int tail = 48, tailFrom = f.maxIter - tail;
+    double stretch = 0;
     for (int i = 0; i < f.maxIter; i++) {
         double nx, ny;
+        if (f.domes && i >= tailFrom) {
+            double m0 = zx * zx + zy * zy;
+            stretch += std::log(std::max(power * power * std::pow(m0, power - 1), 1e-300));
+        }
         switch (f.kind) {
             case Kind::Ship:
                 nx = zx * zx - zy * zy + cx;
@@ -90,7 +105,6 @@ Sample evaluate(const Fractal& f, double x, double y) {
         double m = zx * zx + zy * zy;
         trap = std::min(trap, std::fabs(m - 0.25));
         if (m > bail) {
-            double power = f.kind == Kind::Multi4 ? 4.0 : 2.0;
             float mu = (float)(i + 1 - std::log(std::log(m) * 0.5 / std::log(2.0)) / std::log(power));
             return {mu, (float)std::log(1.0 + std::max(0.0f, mu)), 0};
         }
@@ -98,7 +112,10 @@ Sample evaluate(const Fractal& f, double x, double y) {
 
     // Inside: a relief from how close the orbit came to a small circle.
     float tr = (float)std::sqrt(trap);
-    return {-1, tr * 1.5f, tr};
+    if (!f.domes) return {-1, tr * 1.5f, tr};
+    // The cycle's |multiplier| ** (1 / period): 0 at a superattracting centre, 1 on the rim.
+    float pull = (float)std::exp(std::min(0.0, stretch / tail * 0.5));
+    return {-1, tr * 1.5f, tr, pull};
 }
 
 Col cosPalette(const Fractal& f, float t) {
@@ -141,7 +158,28 @@ Image render(const Fractal& f) {
                 if ((q.mu < 0) != (p.mu < 0)) return p.h + (p.mu < 0 ? 0.0f : 0.3f);  // the set stands a little proud
                 return q.h;
             };
-            if (p.mu < 0) {
+            if (p.mu < 0 && f.domes) {
+                // Height in samples, so the slopes read as real shading at any zoom.
+                auto dome = [&](int ii, int jj) {
+                    const Sample& q = s[(size_t)jj * w + ii];
+                    if (q.mu >= 0) return 0.0f;
+                    float r = std::sqrt(q.pull);
+                    float ring = std::fabs(2 * (r * 7 - std::floor(r * 7)) - 1);
+                    return kDomeHeight * (1 - r) + kDomeHeight * 0.015f * ring + q.h * 6;
+                };
+                float dx = (dome(i + 1, j) - dome(i - 1, j)) * 0.5f, dy = (dome(i, j + 1) - dome(i, j - 1)) * 0.5f;
+                // Small bulbs get the same height on a short base: soften
+                // their steep sides so they do not turn black underneath.
+                float g = std::sqrt(dx * dx + dy * dy), soft = 1 / std::sqrt(1 + g * g * 1.5f);
+                dx *= soft, dy *= soft;
+                float nl = std::sqrt(dx * dx + dy * dy + 1);
+                float diff = std::max(0.0f, (-dx * lx - dy * ly + lz) / nl);
+                float r = std::sqrt(p.pull);
+                float ring = std::fabs(2 * (r * 7 - std::floor(r * 7)) - 1);
+                c = mix(f.inside, f.domeLight, 0.12f + 0.3f * (1 - r) + 0.1f * smooth(0.55f, 0.95f, ring));
+                c = mix(lighten(c, 0.2f), c, smooth(0.0f, 0.6f, p.extra));
+                c = scale(c, 0.4f + 0.95f * diff);
+            } else if (p.mu < 0) {
                 c = mix(lighten(f.inside, 0.3f), f.inside, smooth(0.0f, 0.6f, p.extra));
                 float dx = (hAt(i + 1, j) - hAt(i - 1, j)) * 4, dy = (hAt(i, j + 1) - hAt(i, j - 1)) * 4;
                 float nl = std::sqrt(dx * dx + dy * dy + 1);
@@ -232,11 +270,13 @@ Fractal fractalFor(int n) {
             pal({0.5f, 0.6f, 0.55f, 0.4f, 0.35f, 0.4f, 1, 1, 1, 0.7f, 0.9f, 0.35f});
             f.freq = 0.08f, f.topTint = hex(0xf0fff0), f.bottomTint = hex(0x100a20), f.inside = hex(0x140a24);
             f.rotate = 0.25;
+            f.domes = true, f.domeLight = hex(0xb8a8e0);
             break;
-        case 11:  // swirling Julia, ember and teal
-            f = view(Kind::Julia, 0.1, -0.05, 2.3, -0.7269, 0.1889);
-            pal({0.45f, 0.45f, 0.45f, 0.45f, 0.4f, 0.4f, 1, 0.8f, 0.6f, 0.05f, 0.4f, 0.6f});
-            f.freq = 0.04f, f.maxIter = 500, f.topTint = hex(0xe8fff8), f.bottomTint = hex(0x1a0800);
+        case 11:  // the three-fold bulb and its antennae, lime and olive
+            f = view(Kind::Mandel, -0.16, 0.86, 0.5);
+            pal({0.45f, 0.55f, 0.15f, 0.45f, 0.45f, 0.15f, 1, 1, 1, 0.02f, 0.0f, 0.1f});
+            f.freq = 0.07f, f.maxIter = 300, f.topTint = hex(0xfbffe0), f.bottomTint = hex(0x0a1000), f.inside = hex(0x262e0c);
+            f.domes = true, f.domeLight = hex(0xe0f0a0);
             break;
         default:  // dragon Julia in sunset colours
             f = view(Kind::Julia, 0.05, -0.05, 2.0, -0.4, 0.6);
