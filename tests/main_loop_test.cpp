@@ -17,23 +17,6 @@ protected:
         startGame();
         beginMainLoop();
     }
-    // Runs passes until the exit sequence ends the loop or `limit` passes ran;
-    // returns the number of the pass that ended it, or 0.
-    int runPasses(int limit)
-    {
-        for (int pass = 1; pass <= limit; ++pass)
-            if (!runLoopPass())
-                return pass;
-        return 0;
-    }
-    void backgroundPixel(int x, int y, int rgb[3])
-    {
-        unsigned char r, g, b;
-        al_unmap_rgb(al_get_pixel(background, x, y), &r, &g, &b);
-        rgb[0] = r;
-        rgb[1] = g;
-        rgb[2] = b;
-    }
 };
 
 TEST_F(MainLoopTest, EscapeIsSeenOnePollLate)

@@ -30,8 +30,8 @@ protected:
     }
     int underneath(int x, int y, int channel)
     {
-        unsigned char rgb[3];
-        al_unmap_rgb(al_get_pixel(background, x, y), &rgb[0], &rgb[1], &rgb[2]);
+        int rgb[3];
+        backgroundPixel(x, y, rgb);
         return rgb[channel];
     }
     static int dimmed(int v) { return v * 200 / 255; }

@@ -17,19 +17,12 @@ protected:
     {
         ScriptedGameTest::SetUp();
         startGame();
-        forgetBoardBackdrop();
         beginMainLoop();
         levelStarted = 1;
         for (int k = 1; k <= pictureCount; ++k)
             pictures[k] = makePicture(k);
         std::memset(cubeNet, 0, sizeof cubeNet);
         std::memset(cubeTurn, 0, sizeof cubeTurn);
-    }
-
-    void TearDown() override
-    {
-        releaseBoardBackdrop();
-        ScriptedGameTest::TearDown();
     }
 
     // Piece (column, row) of picture k: red tells the picture, green and blue
@@ -81,15 +74,6 @@ protected:
 
     static int centreX(int cell) { return cellX[cell] + 75; }
     static int centreY(int cell) { return cellY[cell] + 75; }
-
-    // Runs passes of the main loop; false if the exit sequence ran.
-    bool runPasses(int count)
-    {
-        for (int p = 0; p < count; ++p)
-            if (!runLoopPass())
-                return false;
-        return true;
-    }
 
     // The live mouse; the game logic sees it two passes later (one poll late).
     void setMouse(int x, int y, int buttons) { scripted.mouse = {x, y, buttons}; }

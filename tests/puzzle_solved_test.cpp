@@ -23,11 +23,11 @@ protected:
         int marks = 0;
         for (int i = 1; i <= 12; ++i) {
             int x = 320 + 40 * (i - 1) + 16, y = 672;
-            int rgb[3];
-            screenPixel(x, y, rgb);
-            unsigned char r, g, b;
-            al_unmap_rgb(al_get_pixel(background, x, y), &r, &g, &b);
-            marks += std::abs(rgb[0] - r) + std::abs(rgb[1] - g) + std::abs(rgb[2] - b) > 30;
+            int shown[3], clean[3];
+            screenPixel(x, y, shown);
+            backgroundPixel(x, y, clean);
+            marks += std::abs(shown[0] - clean[0]) + std::abs(shown[1] - clean[1]) +
+                     std::abs(shown[2] - clean[2]) > 30;
         }
         return marks;
     }

@@ -57,7 +57,7 @@ bool isOpaque(ALLEGRO_BITMAP* bitmap)
 // the same kind as the target so that the copy is exact.
 void composeBackdrop(ALLEGRO_BITMAP* target)
 {
-    releaseBoardBackdrop();
+    forgetBoardBackdrop();
     backdropComposed = true;
     backdropSource = background;
     if (!background)
@@ -141,11 +141,6 @@ void drawBoardStepByStep()
 }
 
 void forgetBoardBackdrop()
-{
-    releaseBoardBackdrop();
-}
-
-void releaseBoardBackdrop()
 {
     if (backdrop)
         al_destroy_bitmap(backdrop);

@@ -10,8 +10,7 @@ void drawBoard();
 void drawBoardStepByStep();
 
 // The board area of the background with its shadow never changes during
-// play, so drawBoard composes it once and copies it. Call this whenever
-// `background` is drawn into or replaced.
+// play, so drawBoard composes it once and copies it. Frees it: call this
+// whenever `background` is drawn into or replaced, and before the display
+// goes.
 void forgetBoardBackdrop();
-// Destroys the composed backdrop; call before the display goes.
-void releaseBoardBackdrop();

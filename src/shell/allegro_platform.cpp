@@ -23,11 +23,8 @@ bool AllegroPlatform::installAudio()
 
 Sound* AllegroPlatform::loadSound(const char* path)
 {
-    if (!audioReady) {
-        // Still read the file, so that a missing one is reported.
-        double seconds = readWavSeconds(path);
-        return seconds < 0 ? nullptr : new Sound{path, seconds, nullptr};
-    }
+    if (!audioReady)
+        return loadSilentSound(path);   // still read, so a missing file is reported
     ALLEGRO_SAMPLE* sample = al_load_sample(path);
     if (!sample)
         return nullptr;

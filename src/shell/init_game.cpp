@@ -116,7 +116,7 @@ void initGame()
 
 void releaseGameResources()
 {
-    releaseBoardBackdrop();
+    forgetBoardBackdrop();
     auto destroyBitmap = [](ALLEGRO_BITMAP*& bitmap) {
         if (bitmap)
             al_destroy_bitmap(bitmap);

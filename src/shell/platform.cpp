@@ -28,6 +28,10 @@ void destroySound(Sound*& sound)
     sound = nullptr;
 }
 
+namespace {
+
+// The length in seconds of a 16-bit PCM WAV file, or a negative number when
+// the file is missing or is no such file.
 double readWavSeconds(const char* path)
 {
     std::ifstream file(path, std::ios::binary);
@@ -58,4 +62,12 @@ double readWavSeconds(const char* path)
         }
     }
     return -1.0;
+}
+
+}  // namespace
+
+Sound* loadSilentSound(const char* path)
+{
+    double seconds = readWavSeconds(path);
+    return seconds < 0 ? nullptr : new Sound{path, seconds, nullptr};
 }

@@ -77,6 +77,6 @@ inline void playSampleOnce(Sound* sound, float gain, float speed)
 // Frees a sound of either platform and forgets it.
 void destroySound(Sound*& sound);
 
-// The length in seconds of a 16-bit PCM WAV file, or a negative number when
-// the file is missing or is no such file.
-double readWavSeconds(const char* path);
+// A sound read without an audio device: the file is checked and timed, but
+// holds no sample. Null when the file is missing or no 16-bit PCM WAV.
+Sound* loadSilentSound(const char* path);

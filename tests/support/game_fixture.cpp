@@ -2,6 +2,7 @@
 
 #include "shell/game_state.h"
 #include "shell/init_game.h"
+#include "shell/main_loop.h"
 
 #include <allegro5/allegro_image.h>
 #include <allegro5/allegro_primitives.h>
@@ -166,11 +167,29 @@ void ScriptedGameTest::startGame()
     ASSERT_EQ(startupFault, "");
 }
 
-void ScriptedGameTest::screenPixel(int x, int y, int rgb[3])
+void bitmapPixel(ALLEGRO_BITMAP* bitmap, int x, int y, int rgb[3])
 {
     unsigned char r, g, b;
-    al_unmap_rgb(scripted.pixel(x, y), &r, &g, &b);
+    al_unmap_rgb(al_get_pixel(bitmap, x, y), &r, &g, &b);
     rgb[0] = r;
     rgb[1] = g;
     rgb[2] = b;
+}
+
+void ScriptedGameTest::screenPixel(int x, int y, int rgb[3])
+{
+    bitmapPixel(scripted.screen(), x, y, rgb);
+}
+
+void ScriptedGameTest::backgroundPixel(int x, int y, int rgb[3])
+{
+    bitmapPixel(background, x, y, rgb);
+}
+
+int ScriptedGameTest::runPasses(int limit)
+{
+    for (int pass = 1; pass <= limit; ++pass)
+        if (!runLoopPass())
+            return pass;
+    return 0;
 }

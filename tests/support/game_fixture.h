@@ -23,6 +23,9 @@ void writeFixtureMedia(const std::string& folder, const MissingMedia& missing = 
 // colours read them back from the loaded bitmap (JPEG is lossy).
 void writePicture(const std::string& path, int seed);
 
+// A pixel of any bitmap as 8-bit red, green and blue.
+void bitmapPixel(ALLEGRO_BITMAP* bitmap, int x, int y, int rgb[3]);
+
 class ScriptedGameTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -30,8 +33,12 @@ protected:
 
     // Runs initGame on the fixture media and expects it to succeed.
     void startGame();
-    // Reads a pixel of the screen as 8-bit values.
+    // Reads a pixel of the screen, or of the clean background, as 8-bit values.
     void screenPixel(int x, int y, int rgb[3]);
+    void backgroundPixel(int x, int y, int rgb[3]);
+    // Runs passes of the main loop until the exit sequence ends it or `limit`
+    // passes ran; returns the number of the pass that ended it, or 0.
+    int runPasses(int limit);
 
     ScriptedPlatform scripted;
     std::string folder;        // the scratch folder, the working folder during the test

@@ -62,7 +62,7 @@ void makeMedia()
 
 void releaseMedia()
 {
-    releaseBoardBackdrop();
+    forgetBoardBackdrop();
     for (ALLEGRO_BITMAP** bitmap : {&background, &uiAtlas, &pieceBuffer, &rollFromBuffer, &rollToBuffer})
         if (*bitmap)
             al_destroy_bitmap(*bitmap);
