@@ -16,6 +16,8 @@ protected:
         ScriptedGameTest::SetUp();
         startGame();
         beginMainLoop();
+        // The loop's own mechanics, without a level being set up first.
+        levelStarted = 1;
     }
 };
 

@@ -72,13 +72,13 @@ TEST_P(MissingMediumTest, ReportsClearlyAndStopsOnlyForWhatTheGameDrawsWith)
         EXPECT_NE(errors.find("media/" + file), std::string::npos) << errors;
     if (c.fatal) {
         EXPECT_NE(status, 0);
-        ASSERT_EQ(scripted.fatalMessages.size(), 1u);
+        ASSERT_EQ(scripted.messages.size(), 1u);
         for (const std::string& file : c.missing)
-            EXPECT_NE(scripted.fatalMessages[0].find("media/" + file), std::string::npos);
+            EXPECT_NE(scripted.messages[0].text.find("media/" + file), std::string::npos);
         EXPECT_EQ(scripted.flips, 0) << "no screen is shown";
     } else {
         EXPECT_EQ(status, 0);
-        EXPECT_TRUE(scripted.fatalMessages.empty());
+        EXPECT_TRUE(scripted.messages.empty());
     }
     EXPECT_EQ(scripted.screen(), nullptr) << "the window is closed either way";
 }

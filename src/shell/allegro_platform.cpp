@@ -3,7 +3,30 @@
 #include <allegro5/allegro_acodec.h>
 #include <allegro5/allegro_native_dialog.h>
 
+#include <csignal>
 #include <ctime>
+
+namespace {
+
+// Set by the desktop ending the session (or by a Ctrl+C in a terminal): the
+// game then leaves as through Escape, keeping a level in play.
+volatile std::sig_atomic_t terminationAsked = 0;
+
+void noteTermination(int)
+{
+    terminationAsked = 1;
+}
+
+}  // namespace
+
+AllegroPlatform::AllegroPlatform()
+{
+    struct sigaction action = {};
+    action.sa_handler = noteTermination;
+    sigemptyset(&action.sa_mask);
+    for (int signal : {SIGTERM, SIGHUP, SIGINT})
+        sigaction(signal, &action, nullptr);
+}
 
 bool AllegroPlatform::installInput()
 {
@@ -80,13 +103,18 @@ void AllegroPlatform::rest(double seconds)
     al_rest(seconds);
 }
 
-void AllegroPlatform::readKeyboard(KeyboardState& state)
+bool AllegroPlatform::leaveRequested()
 {
     ALLEGRO_EVENT event;
     while (windowEvents && al_get_next_event(windowEvents, &event))
         if (event.type == ALLEGRO_EVENT_DISPLAY_CLOSE)
             closeClicked = true;
-    state.closeClicked = closeClicked;
+    return closeClicked || terminationAsked;
+}
+
+void AllegroPlatform::readKeyboard(KeyboardState& state)
+{
+    state.closeClicked = leaveRequested();
     if (!inputReady)
         return;
     ALLEGRO_KEYBOARD_STATE keys;
@@ -125,11 +153,13 @@ void AllegroPlatform::playSample(Sound* sound, float gain, float pan, float spee
     al_play_sample(sound->sample, gain, pan, speed, ALLEGRO_PLAYMODE_ONCE, nullptr);
 }
 
-void AllegroPlatform::showFatalMessage(const std::string& message)
+void AllegroPlatform::showMessage(const std::string& heading, const std::string& message)
 {
-    // A message box needs a desktop; without a window standard error has to do.
-    if (!display || !al_init_native_dialog_addon())
+    // A message box needs a desktop; without a window standard error has to
+    // do. Nor is one shown to a game the desktop is ending: it would hold up
+    // the end of the session.
+    if (!display || terminationAsked || !al_init_native_dialog_addon())
         return;
-    al_show_native_message_box(display, "ZOR", "Gra nie może wystartować", message.c_str(),
-                               nullptr, ALLEGRO_MESSAGEBOX_ERROR);
+    al_show_native_message_box(display, "ZOR", heading.c_str(), message.c_str(), nullptr,
+                               ALLEGRO_MESSAGEBOX_ERROR);
 }

@@ -6,6 +6,9 @@
 
 class AllegroPlatform : public Platform {
 public:
+    // Notes the signals with which a desktop ends a program.
+    AllegroPlatform();
+
     bool installInput() override;
     bool installAudio() override;
     bool openScreen() override;
@@ -18,12 +21,13 @@ public:
 
     void readKeyboard(KeyboardState& state) override;
     void readMouse(MouseState& state) override;
+    bool leaveRequested() override;
 
     void flip() override;
     Sound* loadSound(const char* path) override;
     void playSample(Sound* sound, float gain, float pan, float speed) override;
 
-    void showFatalMessage(const std::string& message) override;
+    void showMessage(const std::string& heading, const std::string& message) override;
 
 private:
     ALLEGRO_DISPLAY* display = nullptr;

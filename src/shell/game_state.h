@@ -37,6 +37,15 @@ constexpr int targetNewGameButton = 21;
 constexpr int targetMenuContinue = 101;
 constexpr int targetMenuNewGame = 102;
 
+// Values of gameMode.
+constexpr int gameModeNone = 0;        // before the start menu, and after Escape in it
+constexpr int gameModeContinue = 1;    // set the level up from the saved game
+constexpr int gameModeNew = 2;         // a new game, or the next level
+
+// Values of level past the three levels in play.
+constexpr int levelAllFinished = 3;    // only until the end of the pass that finished them
+constexpr int levelGameOver = 4;       // the final screen has run
+
 // ---- Library handles (made at start-up unless said otherwise) -------------
 
 extern ALLEGRO_BITMAP* background;      // media/t2.jpg, then the clean play screen

@@ -1,5 +1,6 @@
 #include "shell/init_game.h"
 
+#include "files/picture_files.h"
 #include "files/text_table.h"
 #include "puzzle/board_drawing.h"
 #include "shell/game_state.h"
@@ -50,6 +51,18 @@ Sound* loadSound(const char* path)
     if (!sound)
         faultyOtherMedia.push_back(describeFault(path));
     return sound;
+}
+
+// Told now, before anything is shown, rather than when a level needs them.
+void checkLevelPictures()
+{
+    for (int set = 0; set < levelCount; ++set)
+        for (int number = 1; number <= picturesPerSet; ++number) {
+            std::string path = pictureFileName(set, number);
+            std::string why = checkPictureFile(path);
+            if (!why.empty())
+                faultyDrawingMedia.push_back(path + " (" + why + ")");
+        }
 }
 
 void noteFaults()
@@ -105,6 +118,7 @@ void initGame()
     fontLarge = loadFont("media/arial.ttf", 28);
     background = loadImage("media/t2.jpg");
     uiAtlas = loadImage("media/ele.png");
+    checkLevelPictures();
     sampleS5 = loadSound("media/s5.wav");
     sampleS3 = loadSound("media/s3.wav");
     sampleS1 = loadSound("media/s1.wav");

@@ -1,6 +1,8 @@
 #include "shell/main_loop.h"
 
+#include "files/save_file.h"
 #include "puzzle/board_drawing.h"
+#include "puzzle/level_setup.h"
 #include "puzzle/solved_check.h"
 #include "puzzle/swipe_and_roll.h"
 #include "shell/fades.h"
@@ -46,18 +48,29 @@ void completeLevel()
 void drawButtons()
 {
     bool gameOver = level > 2;
+    bool exitLit = hoverTarget == targetExitButton;
+    bool newGameLit = hoverTarget == targetNewGameButton && gameOver;
     ALLEGRO_COLOR litTint = al_map_rgba(250, 250, 250, 188);
-    if (hoverTarget == targetExitButton) {
+    // A button the mouse is not over is drawn unlit, whatever else is under
+    // the mouse: a fast move from a lit button straight onto a cube or onto
+    // the other button must not leave it lit.
+    if (exitLit)
         al_draw_tinted_bitmap_region(background, litTint, 866, 662, 100, 20, 866, 662, 0);
-    } else if (hoverTarget == targetNewGameButton && gameOver) {
-        al_draw_tinted_bitmap_region(uiAtlas, litTint, 469, 473, 127, 31, 563, 608, 0);
-    } else {
-        // Off both buttons, whatever else is under the mouse: a fast move
-        // from a lit button straight onto a cube must not leave it lit.
+    else
         al_draw_scaled_bitmap(background, 860, 660, 110, 25, 860, 660, 110, 25, 0);
-        if (gameOver)
-            al_draw_bitmap_region(uiAtlas, 469, 473, 127, 31, 563, 608, 0);
-    }
+    if (newGameLit)
+        al_draw_tinted_bitmap_region(uiAtlas, litTint, 469, 473, 127, 31, 563, 608, 0);
+    else if (gameOver)
+        al_draw_bitmap_region(uiAtlas, 469, 473, 127, 31, 563, 608, 0);
+}
+
+// A fault that makes the game unplayable: said on standard error and in a
+// message box, then the game closes without saving.
+void stopGame(const std::string& fault)
+{
+    std::fprintf(stderr, "zor: %s\n", fault.c_str());
+    platform().showMessage("Gra nie może działać dalej", fault);
+    shutdownGame();
 }
 
 }  // namespace
@@ -82,8 +95,12 @@ void beginMainLoop()
 void runGameFrame()
 {
     drawMoveCounter();
-    if (levelStarted == 0)
+    if (levelStarted == 0) {
+        startLevel();
         levelStarted = 1;
+        if (!levelFault.empty())
+            return;
+    }
     computeRollTints();
     trackPress();
     recogniseSwipe();
@@ -105,8 +122,12 @@ bool runLoopPass()
     pollMouse();
     if (level <= 2 && currentTime() > lastFrameTime + 0.001)
         runGameFrame();
-    if (level == 3)
-        level = 4;
+    if (!levelFault.empty()) {
+        stopGame(levelFault);
+        return false;
+    }
+    if (level == levelAllFinished)
+        level = levelGameOver;
     drawButtons();
     if (mouseButtons == 1) {
         if (hoverTarget == targetNewGameButton && level > 2) {
@@ -126,6 +147,10 @@ bool runLoopPass()
 
 void runExitSequence()
 {
+    if (level <= levelAllFinished && levelStarted == 1 && !saveProgress())
+        platform().showMessage("Nie udało się zapisać gry",
+                               std::string("Postępu gry nie udało się zapisać w ") + saveFilePath +
+                                   ".\nSzczegóły są na standardowym wyjściu błędów.");
     shutdownGame();
 }
 
@@ -134,13 +159,15 @@ int gameMain()
     initGame();
     if (!startupFault.empty()) {
         std::fprintf(stderr, "zor: %s\n", startupFault.c_str());
-        platform().showFatalMessage(startupFault);
+        platform().showMessage("Gra nie może wystartować", startupFault);
         platform().closeScreen();
         releaseGameResources();
         return 1;
     }
+    // Every run starts a new game.
+    gameMode = gameModeNew;
     beginMainLoop();
     while (runLoopPass()) {
     }
-    return 0;
+    return levelFault.empty() ? 0 : 1;
 }

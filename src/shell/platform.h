@@ -42,6 +42,10 @@ public:
 
     virtual void readKeyboard(KeyboardState& state) = 0;
     virtual void readMouse(MouseState& state) = 0;
+    // True once the window's close box was clicked or the desktop asked the
+    // game to end (SIGTERM, SIGHUP, SIGINT); stays true. Screens that read no
+    // keys ask this between their steps.
+    virtual bool leaveRequested() = 0;
 
     // Shows the screen bitmap.
     virtual void flip() = 0;
@@ -51,9 +55,9 @@ public:
     // or without a sound.
     virtual void playSample(Sound* sound, float gain, float pan, float speed) = 0;
 
-    // Tells the player about a fault that stops the game (after it has been
-    // written to standard error).
-    virtual void showFatalMessage(const std::string& message) = 0;
+    // Tells the player about a fault in a message box, where a window
+    // exists (after it has been written to standard error).
+    virtual void showMessage(const std::string& heading, const std::string& message) = 0;
 };
 
 // The platform the game runs on. Must be set before initGame.

@@ -87,9 +87,15 @@ void ScriptedPlatform::playSample(Sound* sound, float gain, float pan, float spe
     sounds.push_back({sound->path, gain, pan, speed, clock, started});
 }
 
-void ScriptedPlatform::showFatalMessage(const std::string& message)
+bool ScriptedPlatform::leaveRequested()
 {
-    fatalMessages.push_back(message);
+    runDueCues();
+    return closeClicked;
+}
+
+void ScriptedPlatform::showMessage(const std::string& heading, const std::string& message)
+{
+    messages.push_back({heading, message});
 }
 
 void ScriptedPlatform::mouseAt(double time, int x, int y, int buttons)

@@ -27,10 +27,11 @@ public:
     void rest(double seconds) override;
     void readKeyboard(KeyboardState& state) override;
     void readMouse(MouseState& state) override;
+    bool leaveRequested() override;
     void flip() override;
     Sound* loadSound(const char* path) override;
     void playSample(Sound* sound, float gain, float pan, float speed) override;
-    void showFatalMessage(const std::string& message) override;
+    void showMessage(const std::string& heading, const std::string& message) override;
 
     // ---- Settings ----
     double flipSeconds = 1.0 / 60;    // how long a flip takes on the virtual clock
@@ -55,7 +56,7 @@ public:
     // The live devices, changed by the script or directly by a test.
     MouseState mouse;
     bool escapeDown = false;
-    bool closeClicked = false;   // the window's close box, once clicked, stays clicked
+    bool closeClicked = false;   // the close box or a termination signal; once set, stays set
 
     // ---- What happened ----
     int flips = 0;
@@ -67,7 +68,10 @@ public:
         bool started;     // false when every voice was busy
     };
     std::vector<SoundPlay> sounds;
-    std::vector<std::string> fatalMessages;
+    struct Message {
+        std::string heading, text;
+    };
+    std::vector<Message> messages;
 
     ALLEGRO_COLOR pixel(int x, int y);
     bool saveScreen(const std::string& pngPath);

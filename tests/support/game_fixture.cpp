@@ -64,7 +64,27 @@ void copyFont(const std::string& from, const std::string& to)
                   fs::copy_options::overwrite_existing);
 }
 
+// The 36 level pictures are encoded once per test run and copied from here.
+const std::string& fixturePictureFolder()
+{
+    static const std::string folder = [] {
+        char pattern[] = "/tmp/zor-pictures-XXXXXX";
+        std::string made = mkdtemp(pattern) ? pattern : "";
+        for (int set = 0; set < 3; ++set)
+            for (int number = 1; number <= 12; ++number)
+                writePicture(made + "/" + fixturePictureName(set, number), 12 * set + number);
+        std::atexit([] { fs::remove_all(fixturePictureFolder()); });
+        return made;
+    }();
+    return folder;
+}
+
 }  // namespace
+
+std::string fixturePictureName(int set, int number)
+{
+    return std::string(1, "bpw"[set]) + std::to_string(number) + ".jpg";
+}
 
 void writeFixtureMedia(const std::string& folder, const MissingMedia& missing)
 {
@@ -109,6 +129,13 @@ void writeFixtureMedia(const std::string& folder, const MissingMedia& missing)
         writeWav(media + "s3.wav", 2.0);
     if (wanted("s5.wav"))
         writeWav(media + "s5.wav", 0.5);
+    for (int set = 0; set < 3; ++set)
+        for (int number = 1; number <= 12; ++number) {
+            std::string name = fixturePictureName(set, number);
+            if (wanted(name))
+                fs::copy_file(fixturePictureFolder() + "/" + name, media + name,
+                              fs::copy_options::overwrite_existing);
+        }
     if (wanted("teksty.txt")) {
         std::ofstream texts(media + "teksty.txt");
         for (int i = 0; i < textCount; ++i) {

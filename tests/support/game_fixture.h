@@ -13,9 +13,13 @@
 using MissingMedia = std::set<std::string>;
 
 // Writes small but complete media into `folder`/media: background, sprite
-// sheet, fonts, three short sounds and a text table whose entry i reads
-// "tekst i" (13 and 14 hold one "%d" each). No pictures: see writePicture.
+// sheet, fonts, three short sounds, the 36 level pictures (picture N of set
+// s made by writePicture with seed 12 s + N) and a text table whose entry i
+// reads "tekst i" (13 and 14 hold one "%d" each).
 void writeFixtureMedia(const std::string& folder, const MissingMedia& missing = {});
+
+// "b1.jpg" .. "w12.jpg": picture `number` of set 0, 1 or 2.
+std::string fixturePictureName(int set, int number);
 
 // A 600 x 450 picture, in the format its name asks for. Every 150 x 150 piece
 // has a colour of its own (from `seed`, its column and its row) and a white

@@ -1,0 +1,23 @@
+// Setting up a level: its six pictures, its cubes, its thumbnails and its
+// intro.
+#pragma once
+
+#include <string>
+
+// Chooses six new pictures and deals the cubes (a new game or the next
+// level), or restores the saved game (continue; a save that cannot be used
+// starts a new game instead). Loads the pictures, writes the thumbnail sheet,
+// saves the game and plays the intro. Leaves gameMode at gameModeNew.
+void startLevel();
+
+// Why the level cannot be played (one of its pictures will not load); empty
+// when it can. The game then stops without touching the saved game.
+extern std::string levelFault;
+
+// Fills pictureNumber[1..6] with six different file numbers, each also
+// different from the numbers the slots after it still hold.
+void choosePictures();
+
+// The intro: a fade from black (level 0 or a continued game), the thumbnail
+// column scrolling into the side panel, and the new level's tab marked.
+void playLevelIntro();
