@@ -87,6 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
     Media, MissingMediumTest,
     ::testing::Values(MissingCase{{"ele.png"}, true, "ele.png"},
                       MissingCase{{"t2.jpg", "arialbd.ttf", "arial.ttf"}, true, "t2.jpg"},
+                      MissingCase{{"w7.jpg"}, true, "w7.jpg"},
                       MissingCase{{"s1.wav", "s5.wav"}, false, "s1.wav"},
                       MissingCase{{"teksty.txt"}, false, "teksty.txt"}));
 
@@ -100,6 +101,21 @@ TEST_F(StartupTest, UnreadableImageIsNamedAsSuch)
     EXPECT_NE(gameMain(), 0);
     std::string errors = testing::internal::GetCapturedStderr();
     EXPECT_NE(errors.find("media/ele.png (nie da się odczytać)"), std::string::npos) << errors;
+}
+
+TEST_F(StartupTest, APictureOfTheWrongSizeOrNoPictureAtAllIsNamed)
+{
+    ALLEGRO_BITMAP* small = al_create_bitmap(300, 200);
+    ASSERT_TRUE(al_save_bitmap("media/b2.jpg", small));
+    al_destroy_bitmap(small);
+    std::ofstream("media/p9.jpg", std::ios::binary | std::ios::trunc) << "GIF89a";
+    testing::internal::CaptureStderr();
+    EXPECT_NE(gameMain(), 0);
+    std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_NE(errors.find("media/b2.jpg (ma 300 × 200 pikseli zamiast 600 × 450)"), std::string::npos)
+        << errors;
+    EXPECT_NE(errors.find("media/p9.jpg (to nie jest poprawny plik JPEG"), std::string::npos) << errors;
+    EXPECT_EQ(scripted.flips, 0);
 }
 
 TEST_F(StartupTest, WithoutAudioTheGameRunsSilently)
