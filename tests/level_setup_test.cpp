@@ -127,14 +127,16 @@ TEST_P(LevelIntro, RunsItsParts)
     int board[3], clean[3];
     screenPixel(600, 300, board);
     backgroundPixel(600, 300, clean);
-    if (c.fade)
+    if (c.fade) {
         EXPECT_NEAR(brightness(board), brightness(clean), 6) << "the fade painted the background";
-    else if (c.dimming)
+    } else if (c.dimming) {
         EXPECT_LT(brightness(board), 30) << "the old board sank to nearly black";
-    if (c.veils)
+    }
+    if (c.veils) {
         EXPECT_LT(brightness(veiled), brightness(unveiled) * 6 / 10);
-    else
+    } else {
         EXPECT_EQ(brightness(veiled), brightness(unveiled));
+    }
 
     // The tab marker of the new level, from the sprite sheet.
     int marker[3], atlas[3];
@@ -148,10 +150,11 @@ TEST_P(LevelIntro, RunsItsParts)
         screenPixel(140, 76 + 110 * (k - 1), shown);
         bitmapPixel(thumbColumn, 72, 710 * c.level + 75 + 110 * (k - 1), thumbnail);
         bool veil = c.mode == gameModeContinue && (k == 2 || k == 5);
-        if (veil)
+        if (veil) {
             EXPECT_LT(brightness(shown), brightness(thumbnail) / 2) << "slot " << k;
-        else
+        } else {
             EXPECT_EQ(brightness(shown), brightness(thumbnail)) << "slot " << k;
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <vector>
 
 namespace {
 
@@ -155,6 +156,43 @@ TEST_F(MainLoopTest, CloseBoxEndsTheGameLikeEscape)
     scripted.atFlip(2, [this] { scripted.closeClicked = true; });
     EXPECT_EQ(runPasses(10), 4);
     EXPECT_EQ(scripted.screen(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// Once the game is over both buttons show; going straight from one lit
+// button onto the other must leave the first unlit.
+TEST_F(MainLoopTest, StraightFromOneLitButtonOntoTheOtherUnlightsTheFirst)
+{
+    level = levelGameOver;
+    int exitClean[3], exitShown[3], newGameUnlit[3], newGameShown[3];
+    backgroundPixel(900, 670, exitClean);
+    runPasses(2);
+    screenPixel(600, 620, newGameUnlit);
+
+    scripted.mouse = {900, 670, 0};
+    runPasses(2);
+    screenPixel(900, 670, exitShown);
+    EXPECT_GT(exitShown[0] + exitShown[1] + exitShown[2], exitClean[0] + exitClean[1] + exitClean[2] + 15);
+
+    scripted.mouse = {600, 620, 0};
+    runPasses(2);
+    screenPixel(900, 670, exitShown);
+    screenPixel(600, 620, newGameShown);
+    EXPECT_EQ(std::vector<int>(exitShown, exitShown + 3), std::vector<int>(exitClean, exitClean + 3))
+        << "the exit button is unlit again";
+    EXPECT_GT(newGameShown[0] + newGameShown[1] + newGameShown[2],
+              newGameUnlit[0] + newGameUnlit[1] + newGameUnlit[2] + 15)
+        << "the new-game button is lit";
+
+    scripted.mouse = {900, 670, 0};
+    runPasses(2);
+    screenPixel(600, 620, newGameShown);
+    EXPECT_EQ(std::vector<int>(newGameShown, newGameShown + 3),
+              std::vector<int>(newGameUnlit, newGameUnlit + 3))
+        << "and back: the new-game button is unlit again";
 }
 
 }  // namespace

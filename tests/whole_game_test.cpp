@@ -1,6 +1,9 @@
 #include "files/save_file.h"
 #include "level_fixture.h"
 #include "play_through.h"
+#include "screens/play_frame.h"
+#include "screens/start_menu.h"
+#include "screens/title_screen.h"
 #include "shell/init_game.h"
 
 #include <gtest/gtest.h>
@@ -63,6 +66,60 @@ TEST_F(WholeGame, AKilledGameContinuesFromTheLevelInPlay)
     EXPECT_EQ(std::vector<int>(pictureNumber + 1, pictureNumber + 7), numbers);
     EXPECT_EQ(formatSavedGame(captureProgress()), formatSavedGame(atSetUp));
     EXPECT_EQ(levelMoves[0], atSetUp.levelMoves[0]);
+}
+
+}  // namespace
+
+namespace {
+
+// The whole game as a player meets it: the title, the menu's new game, three
+// levels, the final screen, and a new game from its button.
+class WholeGameFromTheTitle : public ScriptedGameTest {};
+
+TEST_F(WholeGameFromTheTitle, TitleMenuThreeLevelsFinalScreenAndANewGame)
+{
+    startGame();
+    PlayThrough player(scripted);
+
+    player.mouse(515, 385, 1);   // held through the title: ends its wait
+    runTitleScreen();
+    double menuStart = scripted.now();
+    scripted.atTime(menuStart + 3.0, [&] { player.mouse(515, 385, 0); });
+    scripted.atTime(menuStart + 3.2, [&] { player.mouse(515, 385, 1); });
+    runStartMenu();
+    ASSERT_EQ(gameMode, gameModeNew);
+    drawPlayFrame();
+    beginMainLoop();
+    player.mouse(515, 385, 0);
+
+    for (int l = 0; l < levelCount; ++l)
+        player.playLevel();
+    ASSERT_EQ(level, levelGameOver);
+    EXPECT_FALSE(fs::exists("media/data.txt")) << "the final screen deletes the save";
+    EXPECT_FALSE(fs::exists("media/miniaturki.png"));
+    for (int l = 0; l < levelCount; ++l)
+        EXPECT_GE(levelMoves[l], 1);
+
+    // The new-game button.
+    player.mouse(600, 620, 1);
+    player.passes(3);
+    EXPECT_EQ(level, 0);
+    EXPECT_EQ(moveCount, 0);
+    for (int moves : levelMoves)
+        EXPECT_EQ(moves, 0);
+    player.mouse(600, 620, 0);
+    player.passes(3);
+    ASSERT_EQ(levelStarted, 1);
+    // A fresh sheet: only the new game's first band.
+    ALLEGRO_BITMAP* sheet = al_load_bitmap("media/miniaturki.png");
+    ASSERT_NE(sheet, nullptr);
+    unsigned char r, g, b, first, second;
+    al_unmap_rgba(al_get_pixel(sheet, 75, 100), &r, &g, &b, &first);
+    al_unmap_rgba(al_get_pixel(sheet, 75, 810), &r, &g, &b, &second);
+    al_destroy_bitmap(sheet);
+    EXPECT_EQ(first, 255);
+    EXPECT_EQ(second, 0) << "nothing of the finished game's second level";
+    EXPECT_EQ(runPasses(1), 0);
 }
 
 }  // namespace

@@ -5,6 +5,10 @@
 #include "puzzle/level_setup.h"
 #include "puzzle/solved_check.h"
 #include "puzzle/swipe_and_roll.h"
+#include "screens/final_screen.h"
+#include "screens/play_frame.h"
+#include "screens/start_menu.h"
+#include "screens/title_screen.h"
 #include "shell/fades.h"
 #include "shell/game_state.h"
 #include "shell/init_game.h"
@@ -126,8 +130,10 @@ bool runLoopPass()
         stopGame(levelFault);
         return false;
     }
-    if (level == levelAllFinished)
+    if (level == levelAllFinished) {
         level = levelGameOver;
+        runFinalScreen();
+    }
     drawButtons();
     if (mouseButtons == 1) {
         if (hoverTarget == targetNewGameButton && level > 2) {
@@ -164,8 +170,15 @@ int gameMain()
         releaseGameResources();
         return 1;
     }
-    // Every run starts a new game.
-    gameMode = gameModeNew;
+    runTitleScreen();
+    if (keyboardState.asksToLeave()) {
+        // Closed on the title screen: no level is in play, nothing to keep.
+        shutdownGame();
+        return 0;
+    }
+    // Escape or the close box in the menu is seen by the loop's first pass.
+    runStartMenu();
+    drawPlayFrame();
     beginMainLoop();
     while (runLoopPass()) {
     }

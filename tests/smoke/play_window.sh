@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real game in a real window on a virtual desktop: it opens a 1024 x 710
-# window, and Escape (or, given a send_close program, the close box) ends it
-# with status 0. Run from the repository root.
+# window, and Escape in the start menu (or, given a send_close program, the
+# close box on the title screen) ends it with status 0. Run from the
+# repository root.
 #   play_window.sh ZOR [SEND_CLOSE]
 set -u
 zor="$1"
@@ -21,11 +22,15 @@ echo "window $window, geometry $geometry"
 if [ -n "$send_close" ]; then
   "$send_close" "$window"
 else
-  # Held down until the game ends: the game polls, so a quick tap could fall
+  # A button held through the title's fade-in ends its wait; Escape is then
+  # held down until the game ends: the game polls, so a quick tap could fall
   # between two polls.
+  xdotool mousemove --window "$window" 512 600 mousedown 1
+  sleep 3
+  xdotool mouseup 1
   xdotool windowfocus --sync "$window" keydown Escape
 fi
-for _ in $(seq 1 100); do
+for _ in $(seq 1 200); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.1
 done

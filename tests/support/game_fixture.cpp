@@ -8,6 +8,7 @@
 #include <allegro5/allegro_primitives.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -73,7 +74,10 @@ const std::string& fixturePictureFolder()
         for (int set = 0; set < 3; ++set)
             for (int number = 1; number <= 12; ++number)
                 writePicture(made + "/" + fixturePictureName(set, number), 12 * set + number);
-        std::atexit([] { fs::remove_all(fixturePictureFolder()); });
+        // A copy of its own: the static string may be gone when this runs.
+        static char removeAtExit[64];
+        std::snprintf(removeAtExit, sizeof removeAtExit, "%s", made.c_str());
+        std::atexit([] { fs::remove_all(removeAtExit); });
         return made;
     }();
     return folder;
