@@ -211,7 +211,10 @@ TEST_F(LevelTest, APictureThatWillNotLoadStopsTheGameAndKeepsTheSave)
     EXPECT_EQ(scripted.screen(), nullptr) << "the game closed";
 }
 
-TEST_F(LevelTest, TheGameStopsWithStatusOneWhenAPictureFails)
+// The whole program, start-up included: no game started beforehand.
+class PicturesAtStartUp : public ScriptedGameTest {};
+
+TEST_F(PicturesAtStartUp, MissingOnesAreNamedBeforeAnythingIsShown)
 {
     fs::remove("media/" + fixturePictureName(0, 4));
     fs::remove("media/" + fixturePictureName(0, 5));
