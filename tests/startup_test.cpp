@@ -100,7 +100,7 @@ TEST_F(StartupTest, UnreadableImageIsNamedAsSuch)
     testing::internal::CaptureStderr();
     EXPECT_NE(gameMain(), 0);
     std::string errors = testing::internal::GetCapturedStderr();
-    EXPECT_NE(errors.find("media/ele.png (nie da się odczytać)"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("media/ele.png (to nie jest plik PNG)"), std::string::npos) << errors;
 }
 
 TEST_F(StartupTest, APictureOfTheWrongSizeOrNoPictureAtAllIsNamed)

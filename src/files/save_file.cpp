@@ -29,25 +29,34 @@ bool onNet(int i, int j)
     return false;
 }
 
-// The numbers in file order, each with a name a player can find it by.
+// The numbers in file order, each with a name a player can find it by and
+// its place in a record. Listed once: a record's numbers are found by offset.
 struct SavedNumber {
-    int* value;
+    size_t offset;
     std::string name;
     int lowest;
     int highest;
+    int& in(SavedGame& saved) const
+    {
+        return *reinterpret_cast<int*>(reinterpret_cast<char*>(&saved) + offset);
+    }
 };
 
-std::vector<SavedNumber> numbersOf(SavedGame& saved)
+std::vector<SavedNumber> listSavedNumbers()
 {
+    SavedGame layout;
+    auto offsetOf = [&layout](const int& value) {
+        return size_t(reinterpret_cast<const char*>(&value) - reinterpret_cast<const char*>(&layout));
+    };
     std::vector<SavedNumber> numbers;
-    numbers.push_back({&saved.level, "poziom", 0, levelCount - 1});
+    numbers.push_back({offsetOf(layout.level), "poziom", 0, levelCount - 1});
     for (int k = 1; k <= pictureCount; ++k)
-        numbers.push_back({&saved.pictureNumber[k], "numer obrazka " + std::to_string(k), 1, 12});
+        numbers.push_back({offsetOf(layout.pictureNumber[k]), "numer obrazka " + std::to_string(k), 1, 12});
     for (int k = 1; k <= pictureCount; ++k)
-        numbers.push_back({&saved.pictureSolved[k], "znacznik ułożenia obrazka " + std::to_string(k), 0, 1});
-    numbers.push_back({&saved.moveCount, "licznik ruchów", 0, INT_MAX});
+        numbers.push_back({offsetOf(layout.pictureSolved[k]), "znacznik ułożenia obrazka " + std::to_string(k), 0, 1});
+    numbers.push_back({offsetOf(layout.moveCount), "licznik ruchów", 0, INT_MAX});
     for (int l = 0; l < levelCount; ++l)
-        numbers.push_back({&saved.levelMoves[l], "ruchy poziomu " + std::to_string(l + 1), 0, INT_MAX});
+        numbers.push_back({offsetOf(layout.levelMoves[l]), "ruchy poziomu " + std::to_string(l + 1), 0, INT_MAX});
     for (bool turns : {false, true})
         for (int c = 1; c <= cubeCount; ++c)
             for (int i = 0; i < 4; ++i)
@@ -58,9 +67,15 @@ std::vector<SavedNumber> numbersOf(SavedGame& saved)
                     // Off the net both grids hold 0.
                     int highest = !onNet(i, j) ? 0 : turns ? 3 : pictureCount;
                     int lowest = !onNet(i, j) ? 0 : turns ? 0 : 1;
-                    int* value = turns ? &saved.cubeTurn[c][i][j] : &saved.cubeNet[c][i][j];
-                    numbers.push_back({value, name, lowest, highest});
+                    const int& value = turns ? layout.cubeTurn[c][i][j] : layout.cubeNet[c][i][j];
+                    numbers.push_back({offsetOf(value), name, lowest, highest});
                 }
+    return numbers;
+}
+
+const std::vector<SavedNumber>& savedNumbers()
+{
+    static const std::vector<SavedNumber> numbers = listSavedNumbers();
     return numbers;
 }
 
@@ -156,8 +171,8 @@ std::string formatSavedGame(const SavedGame& saved)
     SavedGame copy = saved;
     std::string text;
     int written = 0;
-    for (const SavedNumber& number : numbersOf(copy)) {
-        text += std::to_string(*number.value);
+    for (const SavedNumber& number : savedNumbers()) {
+        text += std::to_string(number.in(copy));
         text += ' ';
         ++written;
         // Line 1 holds 17 values, every cube line 16.
@@ -170,7 +185,7 @@ std::string formatSavedGame(const SavedGame& saved)
 bool parseSavedGame(const std::string& text, SavedGame& into, std::string& why)
 {
     SavedGame scratch;
-    std::vector<SavedNumber> numbers = numbersOf(scratch);
+    const std::vector<SavedNumber>& numbers = savedNumbers();
     size_t at = 0;
     for (size_t n = 0; n < numbers.size(); ++n) {
         static const char* const space = " \t\n\r\v\f";
@@ -197,7 +212,7 @@ bool parseSavedGame(const std::string& text, SavedGame& into, std::string& why)
                              std::to_string(numbers[n].highest));
             return false;
         }
-        *numbers[n].value = value;
+        numbers[n].in(scratch) = value;
     }
     if (!checkWhole(scratch, why))
         return false;

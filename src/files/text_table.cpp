@@ -1,23 +1,43 @@
 #include "files/text_table.h"
 
+#include "files/safe_files.h"
 #include "shell/game_state.h"
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 
-void readTextTable()
+namespace {
+
+// Twenty-five short lines; anything far larger is not ours.
+constexpr size_t largestTextTable = 1024 * 1024;
+
+}  // namespace
+
+void fillTextTable(const std::string& bytes)
 {
-    std::ifstream file("media/teksty.txt");
-    // Exactly 25 reads; once the file has ended a read takes nothing, so the
-    // entries past a short file (or all, without a file) stay empty.
+    // One entry a line; past the last line the entries stay empty.
+    size_t at = 0;
     for (std::string& entry : texts) {
         entry.clear();
-        std::getline(file, entry);
+        if (at >= bytes.size())
+            continue;
+        size_t end = bytes.find('\n', at);
+        if (end == std::string::npos)
+            end = bytes.size();
+        entry = bytes.substr(at, end - at);
+        at = end + 1;
         // A file written with CR LF line ends gives the same entries.
         if (!entry.empty() && entry.back() == '\r')
             entry.pop_back();
     }
+}
+
+std::string readTextTable()
+{
+    std::string bytes, why;
+    readRegularFile(textTablePath, bytes, largestTextTable, why);
+    fillTextTable(bytes);
+    return why;
 }
 
 namespace {

@@ -4,9 +4,17 @@
 
 #include <string>
 
+constexpr const char* textTablePath = "media/teksty.txt";
+
 // Fills texts[0..24] from media/teksty.txt. A missing file leaves every entry
-// empty; a short file leaves the entries after its last line empty.
-void readTextTable();
+// empty; a short file leaves the entries after its last line empty. Reads
+// only a plain file, never blocking on anything else in its place. Returns
+// why the file could not be read ("brak pliku", "to folder, nie plik", ...),
+// or "".
+std::string readTextTable();
+
+// Fills texts[0..24] from the file's bytes: one entry a line.
+void fillTextTable(const std::string& bytes);
 
 // Entries shown as formats are made safe here rather than handed to printf:
 // a stray "%s" or "%n" in the file must not crash the game. In both forms

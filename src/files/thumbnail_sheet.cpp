@@ -1,5 +1,6 @@
 #include "files/thumbnail_sheet.h"
 
+#include "files/image_files.h"
 #include "files/safe_files.h"
 #include "shell/game_state.h"
 
@@ -14,6 +15,9 @@ constexpr int firstEntryTop = 25;
 constexpr int entryPitch = 110;
 // The column lies 25 pixels down in the sheet.
 constexpr int columnTopInSheet = 25;
+// A sheet of another size still serves as the base; one far larger is no
+// sheet of ours.
+constexpr ImageBounds thumbSheetFileBounds = {1, 1, 4096, 4096};
 
 int entryTop(int forLevel, int k)
 {
@@ -74,9 +78,8 @@ bool thumbSheetFileExists()
 
 ALLEGRO_BITMAP* loadThumbSheetFile()
 {
-    if (!regularFileReadable(thumbSheetPath))
-        return nullptr;
-    return al_load_bitmap(thumbSheetPath);
+    std::string why;
+    return loadImageFile(thumbSheetPath, thumbSheetFileBounds, why);
 }
 
 ALLEGRO_BITMAP* createEmptyThumbBitmap()

@@ -13,8 +13,8 @@ constexpr int thumbSheetHeight = 2160;
 // sign of a saved game.
 bool thumbSheetFileExists();
 
-// media/miniaturki.png as a bitmap, or null when it is missing or cannot be
-// read as an image.
+// media/miniaturki.png as a bitmap, or null when it is missing, is no whole
+// PNG image or is larger than 4096 × 4096.
 ALLEGRO_BITMAP* loadThumbSheetFile();
 
 // A fresh, fully transparent 150 x 2160 bitmap.

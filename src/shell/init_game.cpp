@@ -1,6 +1,9 @@
 #include "shell/init_game.h"
 
+#include "files/font_files.h"
+#include "files/image_files.h"
 #include "files/picture_files.h"
+#include "files/sound_files.h"
 #include "files/text_table.h"
 #include "puzzle/board_drawing.h"
 #include "shell/game_state.h"
@@ -12,44 +15,54 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <vector>
 
 std::string startupFault;
 
 namespace {
 
-// Missing or unreadable files, each with what is wrong with it.
+// Missing or unreadable files, each named once with what is wrong with it.
 std::vector<std::string> faultyDrawingMedia;
 std::vector<std::string> faultyOtherMedia;
 
-std::string describeFault(const char* path)
+void noteFault(std::vector<std::string>& faults, const std::string& path, const std::string& why)
 {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(path) + (file ? " (nie da się odczytać)" : " (brak pliku)");
+    // arial.ttf is loaded twice, at two sizes, for the same reason.
+    std::string named = path + " (";
+    for (const std::string& fault : faults)
+        if (fault.compare(0, named.size(), named) == 0)
+            return;
+    faults.push_back(named + why + ")");
 }
 
 ALLEGRO_FONT* loadFont(const char* path, int size)
 {
-    ALLEGRO_FONT* font = al_load_ttf_font(path, size, 0);
+    std::string why;
+    ALLEGRO_FONT* font = loadFontFile(path, size, why);
     if (!font)
-        faultyDrawingMedia.push_back(describeFault(path));
+        noteFault(faultyDrawingMedia, path, why);
     return font;
 }
 
-ALLEGRO_BITMAP* loadImage(const char* path)
+ALLEGRO_BITMAP* loadImage(const char* path, const ImageBounds& bounds)
 {
-    ALLEGRO_BITMAP* image = al_load_bitmap(path);
+    std::string why;
+    ALLEGRO_BITMAP* image = loadImageFile(path, bounds, why);
     if (!image)
-        faultyDrawingMedia.push_back(describeFault(path));
+        noteFault(faultyDrawingMedia, path, why);
     return image;
 }
 
 Sound* loadSound(const char* path)
 {
     Sound* sound = platform().loadSound(path);
-    if (!sound)
-        faultyOtherMedia.push_back(describeFault(path));
+    if (!sound) {
+        std::string bytes, why;
+        WavFormat format;
+        if (readSoundFile(path, bytes, format, why))
+            why = "dźwięku nie da się wczytać";
+        noteFault(faultyOtherMedia, path, why);
+    }
     return sound;
 }
 
@@ -61,7 +74,7 @@ void checkLevelPictures()
             std::string path = pictureFileName(set, number);
             std::string why = checkPictureFile(path);
             if (!why.empty())
-                faultyDrawingMedia.push_back(path + " (" + why + ")");
+                noteFault(faultyDrawingMedia, path, why);
         }
 }
 
@@ -116,15 +129,15 @@ void initGame()
     fontSmallBold = loadFont("media/arialbd.ttf", 14);
     fontText = loadFont("media/arial.ttf", 18);
     fontLarge = loadFont("media/arial.ttf", 28);
-    background = loadImage("media/t2.jpg");
-    uiAtlas = loadImage("media/ele.png");
+    background = loadImage(backgroundFilePath, backgroundBounds);
+    uiAtlas = loadImage(spriteSheetFilePath, spriteSheetBounds);
     checkLevelPictures();
     sampleS5 = loadSound("media/s5.wav");
     sampleS3 = loadSound("media/s3.wav");
     sampleS1 = loadSound("media/s1.wav");
-    if (!std::ifstream("media/teksty.txt"))
-        faultyOtherMedia.push_back(describeFault("media/teksty.txt"));
-    readTextTable();
+    std::string textsWhy = readTextTable();
+    if (!textsWhy.empty())
+        noteFault(faultyOtherMedia, textTablePath, textsWhy);
     noteFaults();
 }
 

@@ -82,5 +82,6 @@ inline void playSampleOnce(Sound* sound, float gain, float speed)
 void destroySound(Sound*& sound);
 
 // A sound read without an audio device: the file is checked and timed, but
-// holds no sample. Null when the file is missing or no 16-bit PCM WAV.
+// holds no sample. Null when the file is missing or a WAV the game with an
+// audio device would not play either.
 Sound* loadSilentSound(const char* path);
