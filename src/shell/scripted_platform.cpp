@@ -1,5 +1,7 @@
 #include "shell/scripted_platform.h"
 
+#include "shell/window_scaling.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -58,7 +60,7 @@ void ScriptedPlatform::readKeyboard(KeyboardState& state)
 void ScriptedPlatform::readMouse(MouseState& state)
 {
     runDueCues();
-    state = mouse;
+    state = windowMouseToScreen(fitScreenInWindow(windowWidth, windowHeight), mouse);
 }
 
 void ScriptedPlatform::flip()

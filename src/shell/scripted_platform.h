@@ -3,6 +3,8 @@
 // and Escape follow a script keyed by virtual time or by flip count; the
 // screen is a memory bitmap a test can read pixel by pixel or save as PNG;
 // sounds are logged, three voices deep, as the real mixer would take them.
+// A simulated window of any size takes the mouse in window pixels and maps it
+// into screen pixels as the real window does (shell/window_scaling.h).
 #pragma once
 
 #include "shell/platform.h"
@@ -38,8 +40,15 @@ public:
     long long calendar = 1700000000;  // what the calendar clock says
     bool audioAvailable = true;
     bool screenAvailable = true;
+    // The window's inside as the player has sized it, in window pixels. The
+    // screen is fitted into it as into the real window, and the mouse (below)
+    // is given in its pixels; at 1024 x 710, the default, they are screen pixels.
+    int windowWidth = screenWidth;
+    int windowHeight = screenHeight;
 
     // ---- The script ----
+    // Mouse positions are window pixels, which readMouse maps into screen
+    // pixels through the window's fit.
     // From virtual time `time` on, the mouse is at (x, y) with these buttons.
     void mouseAt(double time, int x, int y, int buttons);
     // From flip number `flip` on (counting from 1 after the first flip).
@@ -53,7 +62,8 @@ public:
     // watching the game). Throwing from it is a way to stop the game early.
     std::function<void(int)> afterFlip;
 
-    // The live devices, changed by the script or directly by a test.
+    // The live devices, changed by the script or directly by a test. The
+    // mouse is in window pixels.
     MouseState mouse;
     bool escapeDown = false;
     bool closeClicked = false;   // the close box or a termination signal; once set, stays set

@@ -273,14 +273,12 @@ void paintFadeSquare(Image& img) {
         for (int x = r.x; x < r.x + r.w; x++) img.set(x, y, hex(0x001616));
 }
 
+}  // namespace
+
 // ---- title artwork ------------------------------------------------------------------------
 
-struct Iso {
-    V2 c;     // centre of the top face
-    float a;  // edge length
-};
-
-void isoCube(Image& img, Iso cube, const Image& leftPic, V2 leftOrg, const Image& rightPic, V2 rightOrg, Col topCol) {
+void isoCube(Image& img, Iso cube, const Image& leftPic, V2 leftOrg, const Image& rightPic, V2 rightOrg, Col topCol,
+             float lineScale) {
     float hw = cube.a * 0.866f, hh = cube.a * 0.5f, a = cube.a;
     V2 c = cube.c;
     V2 L{c.x - hw, c.y}, R{c.x + hw, c.y}, T{c.x, c.y - hh}, B{c.x, c.y + hh};
@@ -306,9 +304,12 @@ void isoCube(Image& img, Iso cube, const Image& leftPic, V2 leftOrg, const Image
     Col edge = withAlpha(hex(0x1a1410), 0.9f);
     for (auto [p, q] : std::vector<std::pair<V2, V2>>{{T, R}, {R, B}, {B, L}, {L, T}, {B, B + V2{0, a}}, {L, L + V2{0, a}},
                                                       {R, R + V2{0, a}}, {L + V2{0, a}, B + V2{0, a}}, {B + V2{0, a}, R + V2{0, a}}})
-        line(img, p, q, 1.6f, edge);
-    line(img, L + V2{1.5f, 0}, T + V2{0, 1.5f}, 1.2f, withAlpha(hex(0xffffff), 0.8f));
+        line(img, p, q, 1.6f * lineScale, edge);
+    line(img, L + V2{1.5f * lineScale, 0}, T + V2{0, 1.5f * lineScale}, 1.2f * lineScale,
+         withAlpha(hex(0xffffff), 0.8f));
 }
+
+namespace {
 
 void paintTitle(Image& img, Col shade) {
     const AtlasRegion& r = region("title");
