@@ -19,7 +19,8 @@ std::string folderOf(const std::string& path)
     return slash == std::string::npos ? "." : path.substr(0, slash);
 }
 
-// A rename is only lasting once the folder that holds it is on disk too.
+}  // namespace
+
 void syncFolder(const std::string& folder)
 {
     int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -28,8 +29,6 @@ void syncFolder(const std::string& folder)
     fsync(fd);
     close(fd);
 }
-
-}  // namespace
 
 bool readRegularFile(const std::string& path, std::string& bytes, size_t maxBytes,
                      std::string& why)

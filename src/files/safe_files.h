@@ -23,5 +23,9 @@ bool replaceFile(const std::string& path, const std::function<bool(int fd)>& wri
 // The same, for a file whose bytes are at hand.
 bool replaceFileWith(const std::string& path, const std::string& bytes, std::string& why);
 
+// Puts a folder's entries on disk: a rename lasts only once the folder that
+// holds it is synced too.
+void syncFolder(const std::string& folder);
+
 // Writes all of `bytes` to `fd`, through short writes and interruptions.
 bool writeAll(int fd, const std::string& bytes);

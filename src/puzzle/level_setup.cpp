@@ -8,8 +8,6 @@
 
 #include <cstdio>
 
-std::string levelFault;
-
 namespace {
 
 bool numberIsHeld(int number)

@@ -2,17 +2,11 @@
 // intro.
 #pragma once
 
-#include <string>
-
 // Chooses six new pictures and deals the cubes (a new game or the next
 // level), or restores the saved game (continue; a save that cannot be used
 // starts a new game instead). Loads the pictures, writes the thumbnail sheet,
 // saves the game and plays the intro. Leaves gameMode at gameModeNew.
 void startLevel();
-
-// Why the level cannot be played (one of its pictures will not load); empty
-// when it can. The game then stops without touching the saved game.
-extern std::string levelFault;
 
 // Fills pictureNumber[1..6] with six different file numbers, each also
 // different from the numbers the slots after it still hold.

@@ -55,6 +55,7 @@ int rollStep = 0;
 float rollBulge = 0.0f;
 int rollShade = 0;
 int pendingPicture = 0;
+std::string levelFault;
 
 void resetLoopVariables()
 {
@@ -69,6 +70,7 @@ void resetLoopVariables()
     rollBulge = 0.0f;
     rollShade = 0;
     pendingPicture = 0;
+    levelFault.clear();
 }
 
 void resetGameState()

@@ -135,6 +135,9 @@ extern int rollStep;                    // 0 when no roll runs, otherwise 2..150
 extern float rollBulge;                 // how far the rolling cube reaches past its cell
 extern int rollShade;                   // drives the edge shading of the roll
 extern int pendingPicture;              // solved sequence played, not yet marked; 0 none
+// Why the level cannot be played (one of its pictures will not load); empty
+// when it can. The game then stops without touching the saved game.
+extern std::string levelFault;
 
 // Sets the main loop's variables to their values before the first pass.
 void resetLoopVariables();

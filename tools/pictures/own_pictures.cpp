@@ -40,16 +40,6 @@ void removeEntry(const fs::path& path)
     fs::remove(path, ec);
 }
 
-// A rename lasts only once the folder that holds it is on disk too.
-void syncFolder(const fs::path& folder)
-{
-    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    fsync(fd);
-    close(fd);
-}
-
 bool writeHiddenFile(const fs::path& path, const std::string& bytes, std::string& why)
 {
     int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
