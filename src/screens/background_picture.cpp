@@ -1,10 +1,12 @@
 #include "screens/background_picture.h"
 
+#include "files/image_files.h"
 #include "puzzle/board_drawing.h"
 #include "shell/game_state.h"
 #include "shell/platform.h"
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -57,10 +59,12 @@ bool fadeOutBackground(double pause, bool stopWhenLeaving)
 
 void reloadBackground()
 {
-    ALLEGRO_BITMAP* fresh = al_load_bitmap(backgroundPath);
+    // Through the game's own checked decoder, as at start-up.
+    std::string why;
+    ALLEGRO_BITMAP* fresh = loadImageFile(backgroundPath, backgroundBounds, why);
     if (!fresh) {
-        std::fprintf(stderr, "zor: nie da się ponownie wczytać %s, tło będzie jednolite\n",
-                     backgroundPath);
+        std::fprintf(stderr, "zor: nie da się ponownie wczytać %s (%s), tło będzie jednolite\n",
+                     backgroundPath, why.c_str());
         fresh = createPlainBackground();
     }
     // Without even a plain picture the painted one is better than none.

@@ -166,8 +166,10 @@ int gameMain()
     if (!startupFault.empty()) {
         std::fprintf(stderr, "zor: %s\n", startupFault.c_str());
         platform().showMessage("Gra nie może wystartować", startupFault);
-        platform().closeScreen();
+        // The bitmaps go before the window: destroying the window first would
+        // convert every one of them.
         releaseGameResources();
+        platform().closeScreen();
         return 1;
     }
     runTitleScreen();
